@@ -1,0 +1,43 @@
+// The numeric toolbox: integer trace routines for editing and display, and the float routines of the
+// spectrum and the low-pass filter. Routines work in place on arrays the caller owns.
+#pragma once
+
+#include <cstdint>
+
+namespace kvt {
+
+class CAlgorithm {
+public:
+    virtual ~CAlgorithm() = default;
+
+    // Decimation factor of AmplitudeSpectrum (at least 1); the document sets it before each spectrum.
+    int32_t m_nDecimation = 1;
+
+    // Index of the first sample of largest magnitude; 0 when count <= 1.
+    static int32_t FindMaxAbsIndex(const float* samples, int32_t count);
+    // Signed value of the first sample of largest magnitude; samples[0] when count <= 1.
+    static int32_t FindMaxAbsSample(const int32_t* samples, int32_t count);
+    // Multiplies every sample by factor unless the trace's peak magnitude exceeds 100,000,000.
+    static void AmplifyTrace(int32_t* samples, int32_t count, int32_t factor);
+    // Zeroes the trace before `end` (start 0) or after `start` (end count), halving the half-cycle at
+    // the boundary; start 0 and end count zeroes everything.
+    static void CutTrace(int32_t start, int32_t end, int32_t* samples, int32_t count);
+    static void ReversePolarity(int32_t* samples, int32_t count);
+    // Moves samples later (shift > 0) or earlier (shift < 0); vacated samples become 0.
+    static void ShiftTrace(int32_t shift, int32_t* samples, int32_t count);
+    // Smallest power of two not below n (n >= 1).
+    static int32_t NextPowerOfTwo(int32_t n);
+    // In-place unnormalised forward DFT of length 2^order, natural order.
+    static void FourierTransform(int32_t order, float* re, float* im);
+    // Replaces the first N/2 entries of samples by the amplitude spectrum (mean removed, every
+    // m_nDecimation-th sample) and zeroes the rest. N must be a power of two.
+    void AmplitudeSpectrum(float* samples, int32_t length) const;
+    // Second-order Butterworth low-pass, output rescaled to the input's peak. Returns false and leaves
+    // the samples unchanged where the filter is undefined (all-zero input, corner not strictly inside
+    // (0, fs/2), an output without a peak from index 2 on, fewer than three samples).
+    static bool ButterworthLowPass(float* samples, float cornerHz, float samplingHz, int32_t count);
+    // ButterworthLowPass on an integer trace, results truncated towards zero.
+    static bool FilterTrace(int32_t count, int32_t* samples, float cornerHz, float samplingHz);
+};
+
+} // namespace kvt

@@ -1,0 +1,13 @@
+#include "CliHost.h"
+
+#include <cstdio>
+
+namespace kvt::cli {
+
+void CliHost::ShowMessage(const Message& message) {
+    ++m_count;
+    std::fprintf(stderr, "%s: %s\n", message.caption.c_str(), message.text.c_str());
+    std::fflush(stderr);
+}
+
+} // namespace kvt::cli

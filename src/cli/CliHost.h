@@ -1,0 +1,20 @@
+// The command line's document host: every message goes to standard error as "CAPTION: TEXT".
+#pragma once
+
+#include "record/DocumentHost.h"
+
+namespace kvt::cli {
+
+class CliHost final : public DocumentHost {
+public:
+    void ShowMessage(const Message& message) override;
+    int MessageCount() const { return m_count; }
+
+private:
+    int m_count = 0;
+};
+
+// Exit statuses of every command.
+enum ExitCode : int { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
+
+} // namespace kvt::cli

@@ -1,0 +1,211 @@
+// dump, info and convert: opening and saving exactly as the document does.
+#include "CliHost.h"
+#include "Commands.h"
+#include "JsonText.h"
+#include "formats/CPointFile.h"
+#include "record/CKVTDoc.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <string>
+
+namespace kvt::cli {
+
+namespace {
+
+const Command& CommandNamed(const char* name) {
+    for (const Command& c : AllCommands()) {
+        if (std::string(c.name) == name) {
+            return c;
+        }
+    }
+    return AllCommands().front();
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// Reset, choose the format by the path, open. A path with no known extension is refused the same way
+// as a file the reader refuses.
+bool OpenRecord(CKVTDoc& doc, CliHost& host, const std::string& path) {
+    doc.ResetDocument();
+    const int32_t type = FileTypeOfPath(path);
+    if (type < 0) {
+        host.ShowMessage(OpenFailedMessage());
+        return false;
+    }
+    doc.m_nFileType = type;
+    return doc.OpenByPath(path);
+}
+
+void PrintRecordJson(const CKVTDoc& doc) {
+    const ShotHeader& h = doc.Header();
+    std::string out;
+    out.reserve(64 + static_cast<size_t>(std::max(h.m_nTraceCount, 0)) *
+                         static_cast<size_t>(std::max(h.m_nSampleCount, 0)) * 8);
+    auto key = [&out](const char* name, const std::string& value) {
+        out += "  \"";
+        out += name;
+        out += "\": ";
+        out += value;
+        out += ",\n";
+    };
+    out += "{\n";
+    key("format", std::to_string(doc.m_nFileType));
+    key("path", JsonString(h.m_strPathName));
+    key("project", JsonString(h.m_strProject));
+    key("company", JsonString(h.m_strCompany));
+    key("operator", JsonString(h.m_strOperator));
+    key("profile", JsonString(h.m_strProfile));
+    key("test_date", JsonString(h.m_strTestDate));
+    key("aux1", std::to_string(h.m_nAux1));
+    key("trace_count", std::to_string(h.m_nTraceCount));
+    key("sample_interval", JsonFloat(h.m_fSampleInterval));
+    key("sample_count", std::to_string(h.m_nSampleCount));
+    key("aux2", std::to_string(h.m_nAux2));
+    key("trace_spacing", JsonFloat(h.m_fTraceSpacing));
+    key("offset", JsonFloat(h.m_fOffset));
+    key("aux3", JsonFloat(h.m_fAux3));
+    key("aux4", JsonFloat(h.m_fAux4));
+    key("aux5", std::to_string(h.m_nAux5));
+    key("aux6", std::to_string(h.m_nAux6));
+    key("max_abs", std::to_string(doc.m_record.m_nMaxAbs));
+    const ShotPoint& shot = doc.m_record.m_shot;
+    key("shot", "{\"number\": " + JsonFloat(shot.fNumber) + ", \"x\": " + JsonFloat(shot.fX) +
+                    ", \"y\": " + JsonFloat(shot.fY) + "}");
+    out += "  \"receivers\": [";
+    const auto& receivers = doc.m_record.m_receivers;
+    for (size_t i = 0; i < receivers.size(); ++i) {
+        out += i == 0 ? "\n    " : ",\n    ";
+        out += "{\"channel\": " + std::to_string(receivers[i].nChannel) +
+               ", \"position\": " + JsonFloat(receivers[i].fPosition) + ", \"cdp\": " + JsonFloat(receivers[i].fCdp) +
+               "}";
+    }
+    out += receivers.empty() ? "],\n" : "\n  ],\n";
+    out += "  \"traces\": [";
+    const CTraceMatrix& traces = doc.Traces();
+    for (int32_t i = 0; i < traces.TraceCount(); ++i) {
+        out += i == 0 ? "\n    [" : ",\n    [";
+        const auto& samples = traces.m_arrTraces[static_cast<size_t>(i)];
+        for (size_t j = 0; j < samples.size(); ++j) {
+            if (j > 0) {
+                out += ", ";
+            }
+            out += std::to_string(samples[j]);
+        }
+        out += "]";
+    }
+    out += traces.TraceCount() == 0 ? "]\n}\n" : "\n  ]\n}\n";
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+int DumpPoint(const std::string& path, CliHost& host) {
+    CPointFile point;
+    if (!point.Read(path)) {
+        host.ShowMessage(OpenFailedMessage());
+        return kExitFailed;
+    }
+    std::string out = "{\n  \"sample_interval\": " + JsonFloat(point.m_fSampleInterval) +
+                      ",\n  \"sample_count\": " + std::to_string(point.m_nSampleCount) + ",\n  \"samples\": [";
+    for (size_t i = 0; i < point.m_samples.size(); ++i) {
+        if (i > 0) {
+            out += ", ";
+        }
+        out += std::to_string(point.m_samples[i]);
+    }
+    out += "]\n}\n";
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return kExitOk;
+}
+
+const char* FormatName(int32_t type) {
+    switch (type) {
+    case kFileNative:
+        return "KVT 原始记录 (.srw)";
+    case kFileSeg2:
+        return "SEG-2";
+    default:
+        return "SEG-Y";
+    }
+}
+
+} // namespace
+
+int RunDump(const Args& args) {
+    const Command& self = CommandNamed("dump");
+    if (args.size() != 1) {
+        return UsageError(self, "expected one PATH");
+    }
+    const std::string& path = args[0];
+    CliHost host;
+    if (FileTypeOfPath(path) < 0 && Lower(path).find(".point") != std::string::npos) {
+        return DumpPoint(path, host);
+    }
+    CKVTDoc doc(host);
+    if (!OpenRecord(doc, host, path)) {
+        return kExitFailed;
+    }
+    PrintRecordJson(doc);
+    return kExitOk;
+}
+
+int RunInfo(const Args& args) {
+    const Command& self = CommandNamed("info");
+    if (args.size() != 1) {
+        return UsageError(self, "expected one PATH");
+    }
+    CliHost host;
+    CKVTDoc doc(host);
+    if (!OpenRecord(doc, host, args[0])) {
+        return kExitFailed;
+    }
+    const ShotHeader& h = doc.Header();
+    std::printf("文件: %s\n", h.m_strPathName.c_str());
+    std::printf("格式: %s\n", FormatName(doc.m_nFileType));
+    std::printf("工程名称: %s\n", h.m_strProject.c_str());
+    std::printf("检测单位: %s\n", h.m_strCompany.c_str());
+    std::printf("检测人员: %s\n", h.m_strOperator.c_str());
+    std::printf("剖面编号: %s\n", h.m_strProfile.c_str());
+    std::printf("测试日期: %s\n", h.m_strTestDate.c_str());
+    std::printf("采样率(ms): %.3f\n", static_cast<double>(h.m_fSampleInterval) / 1000.0);
+    std::printf("采样点数: %d\n", h.m_nSampleCount);
+    std::printf("道间距(m): %.0f\n", static_cast<double>(h.m_fTraceSpacing));
+    std::printf("偏移距(m): %.0f\n", static_cast<double>(h.m_fOffset));
+    std::printf("道数: %d\n", h.m_nTraceCount);
+    const auto& receivers = doc.m_record.m_receivers;
+    if (receivers.empty()) {
+        std::printf("检波点: 无\n");
+    } else {
+        std::printf("检波点: %zu 个, 道 %d 位于 %.2f m 至道 %d 位于 %.2f m\n", receivers.size(),
+                    receivers.front().nChannel, static_cast<double>(receivers.front().fPosition),
+                    receivers.back().nChannel, static_cast<double>(receivers.back().fPosition));
+    }
+    const ShotPoint& shot = doc.m_record.m_shot;
+    std::printf("炮点: 编号 %g, X %.2f m, Y %.2f m\n", static_cast<double>(shot.fNumber), static_cast<double>(shot.fX),
+                static_cast<double>(shot.fY));
+    std::printf("最大振幅: %d\n", doc.m_record.m_nMaxAbs);
+    return kExitOk;
+}
+
+int RunConvert(const Args& args) {
+    const Command& self = CommandNamed("convert");
+    if (args.size() != 2) {
+        return UsageError(self, "expected IN and OUT");
+    }
+    CliHost host;
+    CKVTDoc doc(host);
+    if (!OpenRecord(doc, host, args[0])) {
+        return kExitFailed;
+    }
+    if (FileTypeOfPath(args[1]) < 0) {
+        host.ShowMessage(SaveFailedMessage());
+        return kExitFailed;
+    }
+    return doc.SaveByPath(args[1]) ? kExitOk : kExitFailed;
+}
+
+} // namespace kvt::cli

@@ -1,0 +1,77 @@
+// kvt-cli: record inspection, conversion and the batch tools without a window.
+#include "Commands.h"
+#include "CliHost.h"
+
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+
+namespace kvt::cli {
+
+const std::vector<Command>& AllCommands() {
+    static const std::vector<Command> commands = {
+        {"dump", "kvt-cli dump PATH\n  Print a record (or a .point file) as one JSON object.", RunDump},
+        {"info", "kvt-cli info PATH\n  Print a record's header, receivers and peak for a person.", RunInfo},
+        {"convert", "kvt-cli convert IN OUT\n  Open IN and save it to OUT in the format OUT's name chooses.",
+         RunConvert},
+    };
+    return commands;
+}
+
+bool WantsHelp(const Args& args) {
+    for (const auto& a : args) {
+        if (a == "--help" || a == "-h") {
+            return true;
+        }
+    }
+    return false;
+}
+
+int PrintHelp(const Command& command) {
+    std::printf("usage: %s\n", command.usage);
+    return kExitOk;
+}
+
+int UsageError(const Command& command, const std::string& problem) {
+    std::fprintf(stderr, "kvt-cli %s: %s\nusage: %s\n", command.name, problem.c_str(), command.usage);
+    return kExitUsage;
+}
+
+namespace {
+
+void PrintProgramUsage(std::FILE* out) {
+    std::fprintf(out, "usage: kvt-cli COMMAND [ARGS...]\n\nCommands:\n");
+    for (const Command& c : AllCommands()) {
+        std::fprintf(out, "  %s\n", c.usage);
+    }
+    std::fprintf(out, "\nRun 'kvt-cli COMMAND --help' for one command.\n");
+}
+
+} // namespace
+
+} // namespace kvt::cli
+
+int main(int argc, char** argv) {
+    using namespace kvt::cli;
+    if (argc < 2) {
+        PrintProgramUsage(stderr);
+        return kExitUsage;
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
+        std::strcmp(argv[1], "help") == 0) {
+        PrintProgramUsage(stdout);
+        return kExitOk;
+    }
+    for (const Command& command : AllCommands()) {
+        if (command.name == std::string(argv[1])) {
+            Args args(argv + 2, argv + argc);
+            if (WantsHelp(args)) {
+                return PrintHelp(command);
+            }
+            return command.run(args);
+        }
+    }
+    std::fprintf(stderr, "kvt-cli: unknown command '%s'\n", argv[1]);
+    PrintProgramUsage(stderr);
+    return kExitUsage;
+}

@@ -1,0 +1,33 @@
+#include "FormatFile.h"
+
+namespace kvt {
+
+bool FormatFile::Read(const std::string& path) {
+    FileSource source(path);
+    return source.IsOpen() && Read(static_cast<const ByteSource&>(source));
+}
+
+bool FormatFile::Write(const std::string& path) const {
+    AtomicFileSink sink(path);
+    if (!sink.IsOpen()) {
+        return false;
+    }
+    if (!WriteTo(sink)) {
+        return false;
+    }
+    return sink.Finish();
+}
+
+bool FormatFile::TracesMatchHeader() const {
+    if (m_nTraceCount < 0 || m_nSampleCount < 0 || m_arrTraces.size() < static_cast<size_t>(m_nTraceCount)) {
+        return false;
+    }
+    for (int32_t i = 0; i < m_nTraceCount; ++i) {
+        if (m_arrTraces[static_cast<size_t>(i)].size() < static_cast<size_t>(m_nSampleCount)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace kvt

@@ -1,0 +1,39 @@
+// What every record format object shares: the eleven numeric header fields, the samples, the receiver
+// table and the shot point, and the path-level Read/Write around the byte-level ones.
+#pragma once
+
+#include "ByteSink.h"
+#include "ByteSource.h"
+#include "record/GeometryPoints.h"
+#include "record/ShotHeader.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kvt {
+
+class FormatFile : public NumericHeader {
+public:
+    std::vector<std::vector<int32_t>> m_arrTraces;
+    std::vector<ReceiverPoint> m_receivers;
+    ShotPoint m_shot;
+
+    virtual ~FormatFile() = default;
+
+    // Reads the file at path; false when it cannot be opened or the reader refuses it.
+    bool Read(const std::string& path);
+    // Writes a temporary file beside path and renames it over path when complete. False when the
+    // file cannot be created or any write fails; the previous file at path is then untouched.
+    bool Write(const std::string& path) const;
+
+    virtual bool Read(const ByteSource& source) = 0;
+    virtual bool WriteTo(ByteSink& sink) const = 0;
+
+protected:
+    // True when m_arrTraces holds m_nTraceCount traces of at least m_nSampleCount samples, so a
+    // writer may index them directly.
+    bool TracesMatchHeader() const;
+};
+
+} // namespace kvt

@@ -1,0 +1,204 @@
+#include "CKVTDoc.h"
+
+#include "formats/CSeg2File.h"
+#include "formats/CSegyFile.h"
+#include "formats/CSrwFile.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace kvt {
+
+namespace {
+
+SilentHost g_silentHost;
+
+// The record takes a format object's numbers, receivers, shot point and samples.
+void CopyIntoRecord(const FormatFile& file, CShotRecord& record, const std::string& path) {
+    file.CopyNumericTo(record.m_header);
+    record.m_receivers = file.m_receivers;
+    record.m_shot = file.m_shot;
+    const ShotHeader& h = record.m_header;
+    record.m_traces.Allocate(h.m_nTraceCount, h.m_nSampleCount);
+    for (int32_t i = 0; i < h.m_nTraceCount && static_cast<size_t>(i) < file.m_arrTraces.size(); ++i) {
+        const auto& source = file.m_arrTraces[static_cast<size_t>(i)];
+        const size_t n = std::min(source.size(), static_cast<size_t>(std::max(h.m_nSampleCount, 0)));
+        std::copy_n(source.begin(), n, record.m_traces.m_arrTraces[static_cast<size_t>(i)].begin());
+    }
+    record.m_header.m_strPathName = path;
+    record.UpdateMaxAbs();
+}
+
+// A format object takes the record's numbers and a copy of every trace.
+void CopyFromRecord(const CShotRecord& record, FormatFile& file) {
+    file.CopyNumericFrom(record.m_header);
+    const ShotHeader& h = record.m_header;
+    file.m_arrTraces.clear();
+    for (int32_t i = 0; i < h.m_nTraceCount; ++i) {
+        const int32_t* samples = record.m_traces.TraceAt(i);
+        std::vector<int32_t> copy(static_cast<size_t>(std::max(h.m_nSampleCount, 0)), 0);
+        if (samples != nullptr) {
+            std::copy_n(samples, std::min<size_t>(copy.size(), static_cast<size_t>(record.m_traces.m_nSamples)),
+                        copy.begin());
+        }
+        file.m_arrTraces.push_back(std::move(copy));
+    }
+}
+
+} // namespace
+
+int32_t FileTypeOfPath(const std::string& path) {
+    std::string lower = path;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    struct Choice {
+        const char* needle;
+        int32_t type;
+    };
+    static constexpr Choice kOrder[] = {
+        {".srw", kFileNative}, {".sg2", kFileSeg2}, {".seg2", kFileSeg2}, {".sgy", kFileSegy}, {".segy", kFileSegy}};
+    for (const Choice& choice : kOrder) {
+        if (lower.find(choice.needle) != std::string::npos) {
+            return choice.type;
+        }
+    }
+    return -1;
+}
+
+CKVTDoc::CKVTDoc() : m_host(&g_silentHost) { ResetDocument(); }
+
+CKVTDoc::CKVTDoc(DocumentHost& host) : m_host(&host) { ResetDocument(); }
+
+void CKVTDoc::SetDataChanged(bool changed) {
+    m_bDataChanged = changed;
+    m_host->RecordInfoChanged();
+}
+
+void CKVTDoc::ResetDocument() {
+    const int32_t oldSamples = m_record.m_header.m_nSampleCount;
+    m_nCopiedTrace = -1;
+    m_nShiftTrace = -1;
+    m_bDataChanged = false;
+    m_nSelectMode = 0;
+    m_nDelayRefSample = oldSamples / 5;
+    m_nDelaySample = oldSamples / 5;
+    m_nShiftStartSample = 0;
+    m_nShiftSample = 0;
+    m_record.Reset();
+    m_nSelTrace = -1;
+    m_nAnchorTrace = 0;
+    m_arrSelTraces.clear();
+    m_arrAreaPoints.clear();
+    ClearHistory();
+}
+
+void CKVTDoc::ClearHistory() {
+    m_nUndoPos = 0;
+    m_nRedoCount = 0;
+    m_arrHistory.clear();
+}
+
+bool CKVTDoc::OpenByPath(const std::string& path) {
+    switch (FileTypeOfPath(path)) {
+    case kFileNative:
+        return OpenSrw(path);
+    case kFileSeg2:
+        return OpenSeg2(path);
+    case kFileSegy:
+        return OpenSegy(path);
+    default:
+        return false;
+    }
+}
+
+bool CKVTDoc::SaveByPath(const std::string& path) {
+    switch (FileTypeOfPath(path)) {
+    case kFileNative:
+        return SaveSrw(path);
+    case kFileSeg2:
+        return SaveSeg2(path);
+    case kFileSegy:
+        return SaveSegy(path);
+    default:
+        return false;
+    }
+}
+
+bool CKVTDoc::OpenSrw(const std::string& path) {
+    CSrwFile file;
+    if (!file.Read(path)) {
+        m_host->ShowMessage(OpenFailedMessage());
+        return false;
+    }
+    file.CopyTextsTo(m_record.m_header);
+    CopyIntoRecord(file, m_record, path);
+    return true;
+}
+
+bool CKVTDoc::OpenSeg2(const std::string& path) {
+    CSeg2File file;
+    if (!file.Read(path)) {
+        m_host->ShowMessage(OpenFailedMessage());
+        return false;
+    }
+    CopyIntoRecord(file, m_record, path);
+    return true;
+}
+
+bool CKVTDoc::OpenSegy(const std::string& path) {
+    CSegyFile file;
+    if (!file.Read(path)) {
+        m_host->ShowMessage(OpenFailedMessage());
+        return false;
+    }
+    CopyIntoRecord(file, m_record, path);
+    return true;
+}
+
+bool CKVTDoc::SaveSrw(const std::string& path) {
+    CSrwFile file;
+    file.CopyTextsFrom(m_record.m_header);
+    CopyFromRecord(m_record, file);
+    const bool ok = file.Write(path);
+    if (!ok) {
+        m_host->ShowMessage(SaveFailedMessage());
+    }
+    return ok;
+}
+
+bool CKVTDoc::SaveSeg2(const std::string& path) {
+    CSeg2File file;
+    CopyFromRecord(m_record, file);
+    file.m_receivers = m_record.m_receivers;
+    file.m_shot = m_record.m_shot;
+    const bool ok = file.Write(path);
+    if (!ok) {
+        m_host->ShowMessage(SaveFailedMessage());
+    }
+    return ok;
+}
+
+bool CKVTDoc::SaveSegy(const std::string& path) {
+    CSegyFile file;
+    CopyFromRecord(m_record, file);
+    file.m_receivers = m_record.m_receivers;
+    file.m_shot = m_record.m_shot;
+    const bool ok = file.Write(path);
+    if (!ok) {
+        m_host->ShowMessage(SaveFailedMessage());
+    }
+    return ok;
+}
+
+void CKVTDoc::SaveCurrent() {
+    if (!m_bDataChanged) {
+        return;
+    }
+    if (!SaveByPath(GetPathName())) {
+        return;
+    }
+    ClearHistory();
+    SetDataChanged(false);
+}
+
+} // namespace kvt

@@ -1,0 +1,24 @@
+// Float to integer conversion, truncating towards zero as everywhere in KVT. Values beyond the 32-bit
+// range stop at its limits and NaN gives 0, so no input can make the conversion undefined.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace kvt {
+
+inline int32_t TruncateToInt32(double v) {
+    if (std::isnan(v)) {
+        return 0;
+    }
+    if (v >= 2147483647.0) {
+        return std::numeric_limits<int32_t>::max();
+    }
+    if (v <= -2147483648.0) {
+        return std::numeric_limits<int32_t>::min();
+    }
+    return static_cast<int32_t>(v);
+}
+
+} // namespace kvt
