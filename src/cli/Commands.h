@@ -23,5 +23,15 @@ int PrintHelp(const Command& command);
 int RunDump(const Args& args);
 int RunInfo(const Args& args);
 int RunConvert(const Args& args);
+int RunSpectrum(const Args& args);
+int RunFilter(const Args& args);
+int RunResample(const Args& args);
+int RunCombine(const Args& args);
+int RunExtract(const Args& args);
+int RunStack(const Args& args);
+int RunRender(const Args& args);
+
+// The command of that name (for usage texts).
+const Command& CommandNamed(const char* name);
 
 } // namespace kvt::cli

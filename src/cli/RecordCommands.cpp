@@ -14,15 +14,6 @@ namespace kvt::cli {
 
 namespace {
 
-const Command& CommandNamed(const char* name) {
-    for (const Command& c : AllCommands()) {
-        if (std::string(c.name) == name) {
-            return c;
-        }
-    }
-    return AllCommands().front();
-}
-
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });

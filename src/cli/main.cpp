@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace kvt::cli {
 
@@ -14,6 +15,19 @@ const std::vector<Command>& AllCommands() {
         {"info", "kvt-cli info PATH\n  Print a record's header, receivers and peak for a person.", RunInfo},
         {"convert", "kvt-cli convert IN OUT\n  Open IN and save it to OUT in the format OUT's name chooses.",
          RunConvert},
+        {"spectrum", "kvt-cli spectrum PATH [--divisor D] [--traces I,J,...]\n  Print the averaged amplitude spectrum.",
+         RunSpectrum},
+        {"filter", "kvt-cli filter PATH -o OUT --corner HZ [--traces I,J,...]\n  Low-pass filter traces and save.",
+         RunFilter},
+        {"resample", "kvt-cli resample --interval-ms X --samples N FILE...\n  Resample native files to FILE_rs.",
+         RunResample},
+        {"combine", "kvt-cli combine -o OUT FILE...\n  Combine native files into one SEG-2 or SEG-Y file.", RunCombine},
+        {"extract", "kvt-cli extract -o OUT FILE...\n  Extract each channel of native files into OUT_CH<n> files.",
+         RunExtract},
+        {"stack", "kvt-cli stack -o OUT FILE...\n  Stack repeated native records into one.", RunStack},
+        {"render", "kvt-cli render PATH -o OUT.bmp|OUT.png [--width W] [--height H] [--fill positive|negative|wiggle]\n"
+                   "    [--scale global|trace] [--gain DB] [--range N]\n  Render the section as a picture.",
+         RunRender},
     };
     return commands;
 }
@@ -25,6 +39,15 @@ bool WantsHelp(const Args& args) {
         }
     }
     return false;
+}
+
+const Command& CommandNamed(const char* name) {
+    for (const Command& c : AllCommands()) {
+        if (std::string(c.name) == name) {
+            return c;
+        }
+    }
+    return AllCommands().front();
 }
 
 int PrintHelp(const Command& command) {

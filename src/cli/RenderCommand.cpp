@@ -1,0 +1,12 @@
+#include "Commands.h"
+
+#include <cstdio>
+
+namespace kvt::cli {
+
+int RunRender(const Args&) {
+    std::fprintf(stderr, "kvt-cli: this command is not available in this build\n");
+    return 1;
+}
+
+} // namespace kvt::cli
