@@ -123,6 +123,9 @@ public:
     // Spectrum and filter (processing/).
 
     // Resampling the open record (processing/).
+    // New sample count and interval (microseconds): traces cut or zero-padded, no interpolation.
+    // Marks the record changed and clears the undo history, unless nothing changes. Always true.
+    bool ResampleRecord(int32_t newCount, float newIntervalUs);
 
     // Geometry arrangement (processing/).
 

@@ -1,0 +1,165 @@
+#include "FileListModel.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace kvt {
+
+namespace {
+
+bool ContainsSrw(const std::string& path) {
+    std::string lower = path;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+    return lower.find(".srw") != std::string::npos;
+}
+
+// UTF-8 to UTF-16 code units. A byte that does not start a well-formed sequence becomes the lone
+// unit 0xDC00 + byte, so different byte strings never compare equal.
+std::u16string Utf16Units(const std::string& text) {
+    std::u16string units;
+    units.reserve(text.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const size_t n = text.size();
+    for (size_t i = 0; i < n;) {
+        const unsigned char lead = p[i];
+        size_t length = 0;
+        char32_t cp = 0;
+        char32_t least = 0;
+        if (lead < 0x80) {
+            length = 1;
+            cp = lead;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            cp = lead & 0x1Fu;
+            least = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            cp = lead & 0x0Fu;
+            least = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            cp = lead & 0x07u;
+            least = 0x10000;
+        }
+        bool valid = length > 0 && i + length <= n;
+        for (size_t k = 1; valid && k < length; ++k) {
+            valid = (p[i + k] & 0xC0) == 0x80;
+            cp = (cp << 6) | (p[i + k] & 0x3Fu);
+        }
+        valid = valid && cp >= least && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+        if (!valid) {
+            units.push_back(static_cast<char16_t>(0xDC00 + lead));
+            ++i;
+            continue;
+        }
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            units.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+            units.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+        } else {
+            units.push_back(static_cast<char16_t>(cp));
+        }
+        i += length;
+    }
+    return units;
+}
+
+} // namespace
+
+bool FileListModel::Add(const std::string& path) {
+    if (!ContainsSrw(path) || std::find(m_arrFiles.begin(), m_arrFiles.end(), path) != m_arrFiles.end()) {
+        return false;
+    }
+    m_arrFiles.push_back(path);
+    return true;
+}
+
+std::vector<int32_t> FileListModel::ValidRows(const std::vector<int32_t>& rows) const {
+    std::vector<int32_t> valid;
+    for (int32_t r : rows) {
+        if (r >= 0 && static_cast<size_t>(r) < m_arrFiles.size()) {
+            valid.push_back(r);
+        }
+    }
+    std::sort(valid.begin(), valid.end());
+    valid.erase(std::unique(valid.begin(), valid.end()), valid.end());
+    return valid;
+}
+
+void FileListModel::Delete(const std::vector<int32_t>& selectedRows) {
+    const std::vector<int32_t> rows = ValidRows(selectedRows);
+    // Each removal shifts the later entries up by one.
+    for (size_t k = 0; k < rows.size(); ++k) {
+        m_arrFiles.erase(m_arrFiles.begin() + (rows[k] - static_cast<int32_t>(k)));
+    }
+}
+
+FileListModel::MoveResult FileListModel::MoveUp(const std::vector<int32_t>& selectedRows) {
+    std::vector<int32_t> rows = ValidRows(selectedRows);
+    if (rows.empty()) {
+        return {MoveStep::Redisplay, {}};
+    }
+    if (rows.front() == 0) {
+        return {MoveStep::FocusOnly, rows};
+    }
+    // Top down, so a block of adjacent entries moves up together.
+    for (int32_t& r : rows) {
+        std::swap(m_arrFiles[static_cast<size_t>(r)], m_arrFiles[static_cast<size_t>(r - 1)]);
+        --r;
+    }
+    return {MoveStep::Moved, rows};
+}
+
+FileListModel::MoveResult FileListModel::MoveDown(const std::vector<int32_t>& selectedRows) {
+    std::vector<int32_t> rows = ValidRows(selectedRows);
+    if (rows.empty()) {
+        return {MoveStep::Redisplay, {}};
+    }
+    if (static_cast<size_t>(rows.back()) + 1 == m_arrFiles.size()) {
+        return {MoveStep::FocusOnly, rows};
+    }
+    for (auto r = rows.rbegin(); r != rows.rend(); ++r) {
+        std::swap(m_arrFiles[static_cast<size_t>(*r)], m_arrFiles[static_cast<size_t>(*r + 1)]);
+        ++*r;
+    }
+    return {MoveStep::Moved, rows};
+}
+
+void FileListModel::Sort(bool ascending) {
+    std::vector<std::u16string> keys;
+    keys.reserve(m_arrFiles.size());
+    for (const std::string& path : m_arrFiles) {
+        keys.push_back(Utf16Units(path));
+    }
+    std::vector<size_t> order(m_arrFiles.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return ascending ? keys[a] < keys[b] : keys[b] < keys[a]; });
+    std::vector<std::string> sorted;
+    sorted.reserve(order.size());
+    for (size_t i : order) {
+        sorted.push_back(std::move(m_arrFiles[i]));
+    }
+    m_arrFiles = std::move(sorted);
+}
+
+void FileListModel::SortAscending() {
+    Sort(true);
+}
+void FileListModel::SortDescending() {
+    Sort(false);
+}
+
+void FileListModel::Replace(size_t index, std::string path) {
+    if (index < m_arrFiles.size()) {
+        m_arrFiles[index] = std::move(path);
+    }
+}
+
+std::string FileListModel::DisplayName(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace kvt

@@ -1,0 +1,23 @@
+#include "NativeInputs.h"
+
+namespace kvt {
+
+bool ForEachNativeFile(const std::vector<std::string>& paths, DocumentHost& host,
+                       const BatchProgress& progress, const std::function<void(CSrwFile& file)>& use) {
+    const int total = static_cast<int>(paths.size());
+    for (int i = 0; i < total; ++i) {
+        const std::string& path = paths[static_cast<size_t>(i)];
+        if (progress && !progress(i, total, path)) {
+            return false;
+        }
+        CSrwFile file;
+        if (!file.Read(path)) {
+            host.ShowMessage(OpenFailedMessage());
+            continue;
+        }
+        use(file);
+    }
+    return true;
+}
+
+} // namespace kvt

@@ -1,0 +1,22 @@
+// How every batch tool goes through its input list: in order, each file read with the native reader,
+// an unreadable one reported and skipped, the progress told before each file.
+#pragma once
+
+#include "BatchTools.h"
+#include "formats/CSrwFile.h"
+
+#include <functional>
+
+namespace kvt {
+
+// Calls `use` with each file that reads. False when the progress cancelled the run.
+bool ForEachNativeFile(const std::vector<std::string>& paths, DocumentHost& host,
+                       const BatchProgress& progress, const std::function<void(CSrwFile& file)>& use);
+
+// True when a later record has exactly the reference's sample interval and sample count.
+inline bool SameSampling(const NumericHeader& record, const NumericHeader& reference) {
+    return record.m_fSampleInterval == reference.m_fSampleInterval &&
+           record.m_nSampleCount == reference.m_nSampleCount;
+}
+
+} // namespace kvt
