@@ -4,6 +4,7 @@
 #include "formats/CSegyFile.h"
 #include "record/CKVTDoc.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace kvt {

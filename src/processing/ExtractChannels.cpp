@@ -3,6 +3,8 @@
 #include "OutputNames.h"
 #include "formats/CSeg2File.h"
 
+#include <algorithm>
+
 namespace kvt {
 
 int ExtractChannels(std::vector<std::string> paths, const std::string& outputPath, DocumentHost& host,

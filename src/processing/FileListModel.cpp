@@ -1,18 +1,13 @@
 #include "FileListModel.h"
 
+#include "record/CKVTDoc.h"
+
 #include <algorithm>
 #include <numeric>
 
 namespace kvt {
 
 namespace {
-
-bool ContainsSrw(const std::string& path) {
-    std::string lower = path;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-    return lower.find(".srw") != std::string::npos;
-}
 
 // UTF-8 to UTF-16 code units. A byte that does not start a well-formed sequence becomes the lone
 // unit 0xDC00 + byte, so different byte strings never compare equal.
@@ -68,7 +63,9 @@ std::u16string Utf16Units(const std::string& text) {
 } // namespace
 
 bool FileListModel::Add(const std::string& path) {
-    if (!ContainsSrw(path) || std::find(m_arrFiles.begin(), m_arrFiles.end(), path) != m_arrFiles.end()) {
+    // FileTypeOfPath looks for ".srw" (in any case) first, anywhere in the path.
+    if (FileTypeOfPath(path) != kFileNative ||
+        std::find(m_arrFiles.begin(), m_arrFiles.end(), path) != m_arrFiles.end()) {
         return false;
     }
     m_arrFiles.push_back(path);

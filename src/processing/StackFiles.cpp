@@ -1,25 +1,15 @@
 #include "BatchTools.h"
 #include "NativeInputs.h"
+#include "record/CKVTDoc.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace kvt {
 
-namespace {
-
-bool NamesNativeFile(const std::string& path) {
-    std::string lower = path;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower.find(".srw") != std::string::npos;
-}
-
-} // namespace
-
 int StackFiles(std::vector<std::string> paths, const std::string& outputPath, DocumentHost& host,
                const BatchProgress& progress) {
-    if (!NamesNativeFile(outputPath)) {
+    // ".srw" anywhere in the path, whatever its case, is the first choice of FileTypeOfPath.
+    if (FileTypeOfPath(outputPath) != kFileNative) {
         return 0;
     }
     CSrwFile output;
