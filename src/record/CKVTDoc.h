@@ -14,6 +14,8 @@
 
 namespace kvt {
 
+struct GeometryTexts;
+
 enum FileType : int32_t { kFileNative = 0, kFileSeg2 = 1, kFileSegy = 2 };
 
 class CKVTDoc {
@@ -138,6 +140,14 @@ public:
     // Resampling the open record (processing/).
 
     // Geometry arrangement (processing/).
+    // The receivers and the shot point as the arrangement dialog shows them.
+    GeometryTexts GeometryAsTexts() const;
+    // Reads the dialog's texts back into the receivers (position, station number; never the channel)
+    // and the shot point.
+    void StoreGeometry(const GeometryTexts& texts);
+    // Stores the texts, then continues the first two receivers' positions and station numbers as
+    // arithmetic progressions over the rest of the table.
+    void AutoFillGeometry(const GeometryTexts& texts);
 
 private:
     DocumentHost* m_host;
