@@ -86,7 +86,7 @@ std::vector<float> CKVTDoc::ComputeRecordSpectrum() {
 // Entry k of an N-point spectrum of the trace decimated by D is the k-th bin of a transform whose
 // input is sampled every D·dt seconds: f(k) = k / (N·D·dt) = k·fs / (D·N), with fs = 10^6 / dt for dt
 // in microseconds. The N/2 entries shown thus run from 0 to just below fs / (2D), the Nyquist
-// frequency of the decimated trace, which is where the spectrum view's frequency axis ends.
+// frequency of the decimated trace.
 double CKVTDoc::SpectrumBinHz(int32_t index) const {
     const float interval = Header().m_fSampleInterval;
     if (!UsableInterval(interval) || m_nSpectrumLength <= 0) {

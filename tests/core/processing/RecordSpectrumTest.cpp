@@ -133,15 +133,5 @@ TEST(RecordSpectrum, NoSpectrumWithoutTracesSamplesOrAUsableInterval) {
     EXPECT_TRUE(doc.ComputeRecordSpectrum().empty()) << "a selection naming no trace";
 }
 
-TEST(RecordSpectrum, AnAllZeroRecordHasAZeroSpectrum) {
-    CKVTDoc doc;
-    LoadRecord(doc, 2, 100, kMs, [](int32_t, int32_t) { return 0; });
-    const std::vector<float> spectrum = doc.ComputeRecordSpectrum();
-    ASSERT_EQ(spectrum.size(), 1024u);
-    for (float v : spectrum) {
-        ASSERT_EQ(v, 0.0f);
-    }
-}
-
 } // namespace
 } // namespace kvt
