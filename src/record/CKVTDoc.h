@@ -109,7 +109,22 @@ public:
     void SaveCurrent();
     void UpdateMaxAbs() { m_record.UpdateMaxAbs(); }
 
+    // Undo history and trace clipboard (record/).
     void ClearHistory();
+
+    // Single-trace point files (record/).
+
+    // Area edit selection (editing/).
+
+    // Operation commands (editing/).
+
+    // Trigger-delay and shot-time correction (editing/).
+
+    // Spectrum and filter (processing/).
+
+    // Resampling the open record (processing/).
+
+    // Geometry arrangement (processing/).
 
 private:
     DocumentHost* m_host;
