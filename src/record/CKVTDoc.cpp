@@ -124,70 +124,64 @@ bool CKVTDoc::SaveByPath(const std::string& path) {
     }
 }
 
-bool CKVTDoc::OpenSrw(const std::string& path) {
-    CSrwFile file;
+bool CKVTDoc::ReadInto(FormatFile& file, const std::string& path) {
     if (!file.Read(path)) {
         m_host->ShowMessage(OpenFailedMessage());
         return false;
     }
-    file.CopyTextsTo(m_record.m_header);
     CopyIntoRecord(file, m_record, path);
     return true;
 }
 
-bool CKVTDoc::OpenSeg2(const std::string& path) {
-    CSeg2File file;
-    if (!file.Read(path)) {
-        m_host->ShowMessage(OpenFailedMessage());
+bool CKVTDoc::WriteFrom(FormatFile& file, const std::string& path) {
+    CopyFromRecord(m_record, file);
+    const bool ok = file.Write(path);
+    if (!ok) {
+        m_host->ShowMessage(SaveFailedMessage());
+    }
+    return ok;
+}
+
+bool CKVTDoc::OpenSrw(const std::string& path) {
+    CSrwFile file;
+    if (!ReadInto(file, path)) {
         return false;
     }
-    CopyIntoRecord(file, m_record, path);
+    file.CopyTextsTo(m_record.m_header);
     return true;
+}
+
+// SEG-2 and SEG-Y carry no header texts: the record keeps the ones it had.
+bool CKVTDoc::OpenSeg2(const std::string& path) {
+    CSeg2File file;
+    return ReadInto(file, path);
 }
 
 bool CKVTDoc::OpenSegy(const std::string& path) {
     CSegyFile file;
-    if (!file.Read(path)) {
-        m_host->ShowMessage(OpenFailedMessage());
-        return false;
-    }
-    CopyIntoRecord(file, m_record, path);
-    return true;
+    return ReadInto(file, path);
 }
 
+// The native file stores the texts but neither the receiver table nor the shot point; SEG-2 and
+// SEG-Y the other way round.
 bool CKVTDoc::SaveSrw(const std::string& path) {
     CSrwFile file;
     file.CopyTextsFrom(m_record.m_header);
-    CopyFromRecord(m_record, file);
-    const bool ok = file.Write(path);
-    if (!ok) {
-        m_host->ShowMessage(SaveFailedMessage());
-    }
-    return ok;
+    return WriteFrom(file, path);
 }
 
 bool CKVTDoc::SaveSeg2(const std::string& path) {
     CSeg2File file;
-    CopyFromRecord(m_record, file);
     file.m_receivers = m_record.m_receivers;
     file.m_shot = m_record.m_shot;
-    const bool ok = file.Write(path);
-    if (!ok) {
-        m_host->ShowMessage(SaveFailedMessage());
-    }
-    return ok;
+    return WriteFrom(file, path);
 }
 
 bool CKVTDoc::SaveSegy(const std::string& path) {
     CSegyFile file;
-    CopyFromRecord(m_record, file);
     file.m_receivers = m_record.m_receivers;
     file.m_shot = m_record.m_shot;
-    const bool ok = file.Write(path);
-    if (!ok) {
-        m_host->ShowMessage(SaveFailedMessage());
-    }
-    return ok;
+    return WriteFrom(file, path);
 }
 
 void CKVTDoc::SaveCurrent() {

@@ -14,6 +14,7 @@
 
 namespace kvt {
 
+class FormatFile;
 struct GeometryTexts;
 
 enum FileType : int32_t { kFileNative = 0, kFileSeg2 = 1, kFileSegy = 2 };
@@ -150,6 +151,11 @@ public:
     void AutoFillGeometry(const GeometryTexts& texts);
 
 private:
+    // Read a format object and copy it into the record, or show the open failure.
+    bool ReadInto(FormatFile& file, const std::string& path);
+    // Copy the record into a format object and write it, or show the save failure.
+    bool WriteFrom(FormatFile& file, const std::string& path);
+
     DocumentHost* m_host;
 };
 
