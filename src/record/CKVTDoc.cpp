@@ -85,10 +85,7 @@ void CKVTDoc::ResetDocument() {
     m_nShiftStartSample = 0;
     m_nShiftSample = 0;
     m_record.Reset();
-    m_nSelTrace = -1;
-    m_nAnchorTrace = 0;
-    m_arrSelTraces.clear();
-    m_arrAreaPoints.clear();
+    ResetEditState();
     ClearHistory();
 }
 
