@@ -1,0 +1,6 @@
+// libFuzzer entry point of the segy reader.
+#include "FuzzTargets.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    return kvt::fuzz::FuzzSegy(data, size);
+}
