@@ -15,6 +15,8 @@
 
 namespace kvt {
 
+struct GeometryTexts;
+
 enum FileType : int32_t { kFileNative = 0, kFileSeg2 = 1, kFileSegy = 2 };
 
 class CKVTDoc {
@@ -158,10 +160,31 @@ public:
     float DelayMilliseconds() const;
 
     // Spectrum and filter (processing/).
+    // The amplitude spectrum of the average trace (of the multi-trace selection in mode 3, else of all
+    // traces), every m_nFreqDivisor-th sample, N = m_nSpectrumLength entries with the spectrum in the
+    // first N/2. Empty when the record has no traces, no samples or no usable sample interval.
+    std::vector<float> ComputeRecordSpectrum();
+    // Frequency in hertz of entry `index` of the last spectrum (its length and decimation).
+    double SpectrumBinHz(int32_t index) const;
+    // The corner the filter type uses: the 高通 edit's value for type 0, the 低通 edit's for type 1.
+    float FilterCornerHz() const;
+    void SetFilterCornerHz(float hz);
+    // Low-pass filters the multi-trace selection (mode 3) or every trace in place and marks the data
+    // changed; no undo snapshot. Traces the filter is undefined for stay as they are. Returns the
+    // number of traces that were filtered.
+    int32_t ApplyFilter();
 
     // Resampling the open record (processing/).
 
     // Geometry arrangement (processing/).
+    // The receivers and the shot point as the arrangement dialog shows them.
+    GeometryTexts GeometryAsTexts() const;
+    // Reads the dialog's texts back into the receivers (position, station number; never the channel)
+    // and the shot point.
+    void StoreGeometry(const GeometryTexts& texts);
+    // Stores the texts, then continues the first two receivers' positions and station numbers as
+    // arithmetic progressions over the rest of the table.
+    void AutoFillGeometry(const GeometryTexts& texts);
 
 private:
     // The samples of a trace an edit may change: null unless the index is one of the record's
