@@ -85,17 +85,18 @@ void CKVTDoc::ResetDocument() {
     m_nShiftStartSample = 0;
     m_nShiftSample = 0;
     m_record.Reset();
-    m_nSelTrace = -1;
-    m_nAnchorTrace = 0;
-    m_arrSelTraces.clear();
-    m_arrAreaPoints.clear();
+    ResetEditState();
     ClearHistory();
 }
 
-void CKVTDoc::ClearHistory() {
-    m_nUndoPos = 0;
-    m_nRedoCount = 0;
-    m_arrHistory.clear();
+int32_t CKVTDoc::SampleCount() const { return std::max(m_record.m_header.m_nSampleCount, 0); }
+
+int32_t* CKVTDoc::EditableTrace(int32_t index) {
+    if (index < 0 || index >= m_record.m_header.m_nTraceCount || index >= m_record.m_traces.TraceCount()) {
+        return nullptr;
+    }
+    auto& trace = m_record.m_traces.m_arrTraces[static_cast<size_t>(index)];
+    return trace.size() >= static_cast<size_t>(SampleCount()) ? trace.data() : nullptr;
 }
 
 bool CKVTDoc::OpenByPath(const std::string& path) {
