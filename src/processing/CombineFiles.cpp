@@ -49,7 +49,7 @@ int CombineFiles(std::vector<std::string> paths, const std::string& outputPath, 
     const bool finished = ForEachNativeFile(paths, host, progress, [&](CSrwFile& file) {
         if (used == 0) {
             // The first usable file gives the eleven numeric fields.
-            static_cast<NumericHeader&>(*output) = file;
+            output->CopyNumericFrom(file);
             output->m_arrTraces.clear();
             output->m_receivers.clear();
         } else if (!SameSampling(file, *output)) {

@@ -14,10 +14,10 @@ int ExtractChannels(std::vector<std::string> paths, const std::string& outputPat
     int used = 0;
     const bool finished = ForEachNativeFile(paths, host, progress, [&](CSrwFile& file) {
         if (used == 0) {
-            reference = file;
+            reference.CopyNumericFrom(file);
             outputs.resize(static_cast<size_t>(std::max(file.m_nTraceCount, 0)));
             for (CSeg2File& output : outputs) {
-                static_cast<NumericHeader&>(output) = file;
+                output.CopyNumericFrom(file);
             }
         } else if (!SameSampling(file, reference) || file.m_nTraceCount != reference.m_nTraceCount) {
             return;

@@ -18,7 +18,7 @@ int StackFiles(std::vector<std::string> paths, const std::string& outputPath, Do
     int used = 0;
     const bool finished = ForEachNativeFile(paths, host, progress, [&](CSrwFile& file) {
         if (used == 0) {
-            static_cast<NumericHeader&>(output) = file;
+            output.CopyNumericFrom(file);
             sums.assign(static_cast<size_t>(std::max(file.m_nTraceCount, 0)),
                         std::vector<int64_t>(static_cast<size_t>(std::max(file.m_nSampleCount, 0)), 0));
         } else if (!SameSampling(file, output) || file.m_nTraceCount != output.m_nTraceCount) {

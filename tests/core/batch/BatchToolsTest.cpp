@@ -153,7 +153,7 @@ TEST_P(CombineTest, AppendsMatchingFilesEachTraceWithItsOwnReceiver) {
     CSeg2File seg2Expected;
     CSegyFile segyExpected;
     FormatFile& expected = seg2 ? static_cast<FormatFile&>(seg2Expected) : segyExpected;
-    static_cast<NumericHeader&>(expected) = ReadBack(list[0]);
+    expected.CopyNumericFrom(ReadBack(list[0]));
     expected.m_nTraceCount = 24;
     expected.m_arrTraces = NumberedTraces(12, 8);
     for (auto& trace : NumberedTraces(12, 8, 7)) {
@@ -233,7 +233,7 @@ TEST(ExtractChannels, OneSeg2FilePerChannelWithEachRecordsTraceInListOrder) {
     const CSrwFile first = ReadBack(list[0]);
     for (int32_t c = 1; c <= 24; ++c) {
         CSeg2File expected;
-        static_cast<NumericHeader&>(expected) = first;
+        expected.CopyNumericFrom(first);
         expected.m_nTraceCount = 3;
         for (int32_t base = 1; base <= 3; ++base) {
             expected.m_arrTraces.push_back(NumberedTraces(24, 4, base)[static_cast<size_t>(c - 1)]);
@@ -291,7 +291,7 @@ TEST(StackFiles, MeanTruncatesTowardsZeroAndSumsWide) {
 
     const CSrwFile a = ReadBack(list[0]);
     CSrwFile expected; // texts and carried tables keep the native defaults
-    static_cast<NumericHeader&>(expected) = a;
+    expected.CopyNumericFrom(a);
     expected.m_arrTraces = {{3, -3, big, -big}, {0, 0, 1, 1}};
     EXPECT_EQ(test::ReadBytes(dir.File("mean.srw")), WrittenBytes(expected));
 }
