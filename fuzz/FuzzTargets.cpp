@@ -33,9 +33,15 @@ template <class File> int ReadWriteRead(const uint8_t* data, size_t size) {
 
 } // namespace
 
-int FuzzNative(const uint8_t* data, size_t size) { return ReadWriteRead<CSrwFile>(data, size); }
-int FuzzSeg2(const uint8_t* data, size_t size) { return ReadWriteRead<CSeg2File>(data, size); }
-int FuzzSegy(const uint8_t* data, size_t size) { return ReadWriteRead<CSegyFile>(data, size); }
+int FuzzNative(const uint8_t* data, size_t size) {
+    return ReadWriteRead<CSrwFile>(data, size);
+}
+int FuzzSeg2(const uint8_t* data, size_t size) {
+    return ReadWriteRead<CSeg2File>(data, size);
+}
+int FuzzSegy(const uint8_t* data, size_t size) {
+    return ReadWriteRead<CSegyFile>(data, size);
+}
 
 int FuzzPoint(const uint8_t* data, size_t size) {
     MemorySource source(std::span<const uint8_t>(data, size));

@@ -61,8 +61,8 @@ void PrintRecordJson(const CKVTDoc& doc) {
     for (size_t i = 0; i < receivers.size(); ++i) {
         out += i == 0 ? "\n    " : ",\n    ";
         out += "{\"channel\": " + std::to_string(receivers[i].nChannel) +
-               ", \"position\": " + JsonFloat(receivers[i].fPosition) + ", \"cdp\": " + JsonFloat(receivers[i].fCdp) +
-               "}";
+               ", \"position\": " + JsonFloat(receivers[i].fPosition) +
+               ", \"cdp\": " + JsonFloat(receivers[i].fCdp) + "}";
     }
     out += receivers.empty() ? "],\n" : "\n  ],\n";
     out += "  \"traces\": [";
@@ -89,7 +89,8 @@ int DumpPoint(const std::string& path, CliHost& host) {
         return kExitFailed;
     }
     std::string out = "{\n  \"sample_interval\": " + JsonFloat(point.m_fSampleInterval) +
-                      ",\n  \"sample_count\": " + std::to_string(point.m_nSampleCount) + ",\n  \"samples\": [";
+                      ",\n  \"sample_count\": " + std::to_string(point.m_nSampleCount) +
+                      ",\n  \"samples\": [";
     for (size_t i = 0; i < point.m_samples.size(); ++i) {
         if (i > 0) {
             out += ", ";
@@ -164,8 +165,8 @@ int RunInfo(const Args& args) {
                     receivers.back().nChannel, static_cast<double>(receivers.back().fPosition));
     }
     const ShotPoint& shot = doc.m_record.m_shot;
-    std::printf("炮点: 编号 %g, X %.2f m, Y %.2f m\n", static_cast<double>(shot.fNumber), static_cast<double>(shot.fX),
-                static_cast<double>(shot.fY));
+    std::printf("炮点: 编号 %g, X %.2f m, Y %.2f m\n", static_cast<double>(shot.fNumber),
+                static_cast<double>(shot.fX), static_cast<double>(shot.fY));
     std::printf("最大振幅: %d\n", doc.m_record.m_nMaxAbs);
     return kExitOk;
 }

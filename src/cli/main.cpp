@@ -1,6 +1,6 @@
 // kvt-cli: record inspection, conversion and the batch tools without a window.
-#include "Commands.h"
 #include "CliHost.h"
+#include "Commands.h"
 
 #include <clocale>
 #include <cstdio>
@@ -24,14 +24,18 @@ const std::vector<Command>& AllCommands() {
          "kvt-cli filter PATH -o OUT --corner HZ [--traces I,J,...]\n"
          "  Low-pass filter all or the listed 0-based traces at the corner frequency and save to OUT.",
          RunFilter},
-        {"resample", "kvt-cli resample --interval-ms X --samples N FILE...\n  Resample native files to FILE_rs.",
+        {"resample",
+         "kvt-cli resample --interval-ms X --samples N FILE...\n  Resample native files to FILE_rs.",
          RunResample},
-        {"combine", "kvt-cli combine -o OUT FILE...\n  Combine native files into one SEG-2 or SEG-Y file.", RunCombine},
-        {"extract", "kvt-cli extract -o OUT FILE...\n  Extract each channel of native files into OUT_CH<n> files.",
+        {"combine", "kvt-cli combine -o OUT FILE...\n  Combine native files into one SEG-2 or SEG-Y file.",
+         RunCombine},
+        {"extract",
+         "kvt-cli extract -o OUT FILE...\n  Extract each channel of native files into OUT_CH<n> files.",
          RunExtract},
         {"stack", "kvt-cli stack -o OUT FILE...\n  Stack repeated native records into one.", RunStack},
-        {"render", "kvt-cli render PATH -o OUT.bmp|OUT.png [--width W] [--height H] [--fill positive|negative|wiggle]\n"
-                   "    [--scale global|trace] [--gain DB] [--range N]\n  Render the section as a picture.",
+        {"render",
+         "kvt-cli render PATH -o OUT.bmp|OUT.png [--width W] [--height H] [--fill positive|negative|wiggle]\n"
+         "    [--scale global|trace] [--gain DB] [--range N]\n  Render the section as a picture.",
          RunRender},
     };
     return commands;

@@ -92,7 +92,8 @@ std::string Utf8ToAnsi(std::string_view utf8) {
 
 std::string_view FieldText(const char* field, size_t width) {
     const void* zero = std::memchr(field, 0, width);
-    return std::string_view(field, zero ? static_cast<size_t>(static_cast<const char*>(zero) - field) : width);
+    return std::string_view(field,
+                            zero ? static_cast<size_t>(static_cast<const char*>(zero) - field) : width);
 }
 
 } // namespace kvt

@@ -58,7 +58,9 @@ AtomicFileSink::AtomicFileSink(const std::string& targetPath) : m_target(targetP
     }
 }
 
-AtomicFileSink::~AtomicFileSink() { Abandon(); }
+AtomicFileSink::~AtomicFileSink() {
+    Abandon();
+}
 
 void AtomicFileSink::Abandon() {
     if (m_file != nullptr) {

@@ -98,7 +98,8 @@ bool CSrwFile::Read(const ByteSource& source) {
         return false;
     }
     const uint64_t traceBytes = 4 * static_cast<uint64_t>(m_nSampleCount);
-    if (!source.Contains(static_cast<uint64_t>(section3), traceBytes * static_cast<uint64_t>(m_nTraceCount))) {
+    if (!source.Contains(static_cast<uint64_t>(section3),
+                         traceBytes * static_cast<uint64_t>(m_nTraceCount))) {
         return false;
     }
     if (m_nSampleCount == 0 && m_nTraceCount > kMaxEmptyTraces) {

@@ -38,7 +38,8 @@ void CopyFromRecord(const CShotRecord& record, FormatFile& file) {
         const int32_t* samples = record.m_traces.TraceAt(i);
         std::vector<int32_t> copy(static_cast<size_t>(std::max(h.m_nSampleCount, 0)), 0);
         if (samples != nullptr) {
-            std::copy_n(samples, std::min<size_t>(copy.size(), static_cast<size_t>(record.m_traces.m_nSamples)),
+            std::copy_n(samples,
+                        std::min<size_t>(copy.size(), static_cast<size_t>(record.m_traces.m_nSamples)),
                         copy.begin());
         }
         file.m_arrTraces.push_back(std::move(copy));
@@ -55,8 +56,11 @@ int32_t FileTypeOfPath(const std::string& path) {
         const char* needle;
         int32_t type;
     };
-    static constexpr Choice kOrder[] = {
-        {".srw", kFileNative}, {".sg2", kFileSeg2}, {".seg2", kFileSeg2}, {".sgy", kFileSegy}, {".segy", kFileSegy}};
+    static constexpr Choice kOrder[] = {{".srw", kFileNative},
+                                        {".sg2", kFileSeg2},
+                                        {".seg2", kFileSeg2},
+                                        {".sgy", kFileSegy},
+                                        {".segy", kFileSegy}};
     for (const Choice& choice : kOrder) {
         if (lower.find(choice.needle) != std::string::npos) {
             return choice.type;
@@ -65,9 +69,13 @@ int32_t FileTypeOfPath(const std::string& path) {
     return -1;
 }
 
-CKVTDoc::CKVTDoc() : m_host(&g_silentHost) { ResetDocument(); }
+CKVTDoc::CKVTDoc() : m_host(&g_silentHost) {
+    ResetDocument();
+}
 
-CKVTDoc::CKVTDoc(DocumentHost& host) : m_host(&host) { ResetDocument(); }
+CKVTDoc::CKVTDoc(DocumentHost& host) : m_host(&host) {
+    ResetDocument();
+}
 
 void CKVTDoc::SetDataChanged(bool changed) {
     m_bDataChanged = changed;
@@ -89,7 +97,9 @@ void CKVTDoc::ResetDocument() {
     ClearHistory();
 }
 
-int32_t CKVTDoc::SampleCount() const { return std::max(m_record.m_header.m_nSampleCount, 0); }
+int32_t CKVTDoc::SampleCount() const {
+    return std::max(m_record.m_header.m_nSampleCount, 0);
+}
 
 int32_t* CKVTDoc::EditableTrace(int32_t index) {
     if (index < 0 || index >= m_record.m_header.m_nTraceCount || index >= m_record.m_traces.TraceCount()) {

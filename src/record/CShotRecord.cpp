@@ -10,7 +10,8 @@ void CShotRecord::UpdateMaxAbs() {
     m_nMaxAbs = 0;
     for (int32_t i = 0; i < m_header.m_nTraceCount; ++i) {
         const int32_t* samples = m_traces.TraceAt(i);
-        if (samples == nullptr || m_header.m_nSampleCount <= 0 || m_traces.m_nSamples < m_header.m_nSampleCount) {
+        if (samples == nullptr || m_header.m_nSampleCount <= 0 ||
+            m_traces.m_nSamples < m_header.m_nSampleCount) {
             continue;
         }
         int64_t peak = std::llabs(CAlgorithm::FindMaxAbsSample(samples, m_header.m_nSampleCount));

@@ -17,8 +17,12 @@ struct Message {
 };
 
 // The two file errors, shown by the document and the batch tools with the caption "Error".
-inline Message OpenFailedMessage() { return {"文件打开失败", "Error", MessageIcon::Error}; }
-inline Message SaveFailedMessage() { return {"保存文件失败", "Error", MessageIcon::Error}; }
+inline Message OpenFailedMessage() {
+    return {"文件打开失败", "Error", MessageIcon::Error};
+}
+inline Message SaveFailedMessage() {
+    return {"保存文件失败", "Error", MessageIcon::Error};
+}
 
 class DocumentHost {
 public:

@@ -2,11 +2,11 @@
 
 #include "TempDir.h"
 
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <fcntl.h>
 
 namespace kvt::test {
 

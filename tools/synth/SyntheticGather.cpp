@@ -20,7 +20,9 @@ double Ricker(double t, double f) {
 }
 
 // Phase velocity of the surface wave: slow at high frequency (soft top layer), fast at low.
-double PhaseVelocity(double f) { return 180.0 + 420.0 * std::exp(-f / 12.0); }
+double PhaseVelocity(double f) {
+    return 180.0 + 420.0 * std::exp(-f / 12.0);
+}
 
 // Standard normal numbers from the engine's raw output (Box-Muller), identical on every library.
 class Noise {
@@ -53,7 +55,8 @@ CSrwFile MakeGather(const GatherShape& shape) {
 
     const double dt = shape.interval * 1e-6;
     const double vDirect = 450.0, vRefractor = 1800.0, depth = 6.0;
-    const double intercept = 2.0 * depth * std::sqrt(1.0 / (vDirect * vDirect) - 1.0 / (vRefractor * vRefractor));
+    const double intercept =
+        2.0 * depth * std::sqrt(1.0 / (vDirect * vDirect) - 1.0 / (vRefractor * vRefractor));
     const int frequencies = 48;
     Noise noise(shape.seed);
 

@@ -11,12 +11,12 @@ namespace kvt::synth {
 
 struct GatherShape {
     int32_t channels = 24;
-    float spacing = 2.0f;      // metres between receivers
-    float offset = 5.0f;       // metres from the shot to the first receiver
-    float interval = 250.0f;   // microseconds
+    float spacing = 2.0f;    // metres between receivers
+    float offset = 5.0f;     // metres from the shot to the first receiver
+    float interval = 250.0f; // microseconds
     int32_t samples = 2048;
     uint32_t seed = 1;
-    double peak = 2000000.0;   // largest sample magnitude, in record units
+    double peak = 2000000.0; // largest sample magnitude, in record units
 };
 
 // A native file object holding the gather, with the header filled from the shape.

@@ -1,11 +1,11 @@
-#include "formats/ByteSink.h"
-#include "formats/CSrwFile.h"
 #include "FileBytes.h"
 #include "TempDir.h"
+#include "formats/ByteSink.h"
+#include "formats/CSrwFile.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 

@@ -1,6 +1,6 @@
+#include "TempDir.h"
 #include "formats/CPointFile.h"
 #include "formats/LittleEndian.h"
-#include "TempDir.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -69,7 +69,8 @@ TEST(PointFile, SignaturesDecide) {
 
 TEST(PointFile, DamagedFilesAreRefused) {
     const auto good = Written(Trace({1, 2, 3}));
-    for (auto [at, value] : {std::pair<size_t, int32_t>{68, -1}, {68, 0x7fffffff}, {68, 4}, {40, 5000}, {44, -72}}) {
+    for (auto [at, value] :
+         {std::pair<size_t, int32_t>{68, -1}, {68, 0x7fffffff}, {68, 4}, {40, 5000}, {44, -72}}) {
         auto bytes = good;
         le::PutI32(&bytes[at], value);
         CPointFile f;

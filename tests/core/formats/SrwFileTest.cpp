@@ -1,7 +1,7 @@
-#include "formats/CSrwFile.h"
-#include "formats/LittleEndian.h"
 #include "FileBytes.h"
 #include "TempDir.h"
+#include "formats/CSrwFile.h"
+#include "formats/LittleEndian.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -27,7 +27,8 @@ CSrwFile SmallRecord(int32_t traces, int32_t samples) {
     file.m_arrTraces.assign(static_cast<size_t>(traces), std::vector<int32_t>(static_cast<size_t>(samples)));
     for (int32_t i = 0; i < traces; ++i) {
         for (int32_t j = 0; j < samples; ++j) {
-            file.m_arrTraces[static_cast<size_t>(i)][static_cast<size_t>(j)] = (i + 1) * 1000 * (j % 2 ? -1 : 1);
+            file.m_arrTraces[static_cast<size_t>(i)][static_cast<size_t>(j)] =
+                (i + 1) * 1000 * (j % 2 ? -1 : 1);
         }
     }
     return file;
@@ -201,14 +202,10 @@ TEST(SrwRead, DamagedFilesAreRefusedBeforeAnythingIsAllocated) {
         int32_t value;
     };
     const Damage damages[] = {
-        {"negative traces", 56 + 324, -1},
-        {"absurd traces", 56 + 324, 0x7fffffff},
-        {"negative samples", 56 + 332, -4},
-        {"absurd samples", 56 + 332, 0x40000000},
-        {"section 1 past the end", 44, 100000},
-        {"section 2 past the end", 48, 0x7ffffff0},
-        {"section 3 past the end", 52, 2000},
-        {"negative section", 44, -56},
+        {"negative traces", 56 + 324, -1},      {"absurd traces", 56 + 324, 0x7fffffff},
+        {"negative samples", 56 + 332, -4},     {"absurd samples", 56 + 332, 0x40000000},
+        {"section 1 past the end", 44, 100000}, {"section 2 past the end", 48, 0x7ffffff0},
+        {"section 3 past the end", 52, 2000},   {"negative section", 44, -56},
     };
     for (const Damage& d : damages) {
         auto bytes = good;
