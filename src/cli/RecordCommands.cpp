@@ -2,6 +2,7 @@
 #include "CliHost.h"
 #include "Commands.h"
 #include "JsonText.h"
+#include "OpenRecord.h"
 #include "formats/CPointFile.h"
 #include "record/CKVTDoc.h"
 
@@ -18,19 +19,6 @@ std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
-}
-
-// Reset, choose the format by the path, open. A path with no known extension is refused the same way
-// as a file the reader refuses.
-bool OpenRecord(CKVTDoc& doc, CliHost& host, const std::string& path) {
-    doc.ResetDocument();
-    const int32_t type = FileTypeOfPath(path);
-    if (type < 0) {
-        host.ShowMessage(OpenFailedMessage());
-        return false;
-    }
-    doc.m_nFileType = type;
-    return doc.OpenByPath(path);
 }
 
 void PrintRecordJson(const CKVTDoc& doc) {
