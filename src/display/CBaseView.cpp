@@ -46,8 +46,10 @@ void CBaseView::paintEvent(QPaintEvent* event) {
         m_bStale = false;
     }
     QPainter painter(this);
-    const QRect exposed = event->rect() & BackBufferArea();
-    painter.drawImage(exposed, m_bmpBack, exposed.translated(-m_origin));
+    for (const QRect& part : event->region()) {
+        const QRect exposed = part & BackBufferArea();
+        painter.drawImage(exposed, m_bmpBack, exposed.translated(-m_origin));
+    }
 }
 
 void CBaseView::contextMenuEvent(QContextMenuEvent* event) {
