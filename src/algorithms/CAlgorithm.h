@@ -18,25 +18,32 @@ public:
     // Signed value of the first sample of largest magnitude; samples[0] when count <= 1.
     static int32_t FindMaxAbsSample(const int32_t* samples, int32_t count);
     // Multiplies every sample by factor unless the trace's peak magnitude exceeds 100,000,000.
+    // Products beyond the 32-bit range stop at its limits.
     static void AmplifyTrace(int32_t* samples, int32_t count, int32_t factor);
     // Zeroes the trace before `end` (start 0) or after `start` (end count), halving the half-cycle at
-    // the boundary; start 0 and end count zeroes everything.
+    // the boundary; start 0 and end count zeroes everything. Any other combination, or an index outside
+    // the trace, changes nothing.
     static void CutTrace(int32_t start, int32_t end, int32_t* samples, int32_t count);
+    // Negates every sample; INT32_MIN, which has no negative, becomes INT32_MAX.
     static void ReversePolarity(int32_t* samples, int32_t count);
-    // Moves samples later (shift > 0) or earlier (shift < 0); vacated samples become 0.
+    // Moves samples later (shift > 0) or earlier (shift < 0); vacated samples become 0, so a shift of
+    // count or more zeroes the trace.
     static void ShiftTrace(int32_t shift, int32_t* samples, int32_t count);
-    // Smallest power of two not below n (n >= 1).
+    // Smallest power of two not below n (1 for n <= 1); above 2^30 it stops at 2^30.
     static int32_t NextPowerOfTwo(int32_t n);
     // In-place unnormalised forward DFT of length 2^order, natural order.
     static void FourierTransform(int32_t order, float* re, float* im);
     // Replaces the first N/2 entries of samples by the amplitude spectrum (mean removed, every
-    // m_nDecimation-th sample) and zeroes the rest. N must be a power of two.
+    // m_nDecimation-th sample, a decimation below 1 counting as 1) and zeroes the rest. N must be a
+    // power of two.
     void AmplitudeSpectrum(float* samples, int32_t length) const;
     // Second-order Butterworth low-pass, output rescaled to the input's peak. Returns false and leaves
-    // the samples unchanged where the filter is undefined (all-zero input, corner not strictly inside
-    // (0, fs/2), an output without a peak from index 2 on, fewer than three samples).
+    // the samples unchanged where the filter is undefined (all-zero or non-finite input, corner not
+    // strictly inside (0, fs/2), an output without a finite non-zero peak from index 2 on, fewer than
+    // three samples).
     static bool ButterworthLowPass(float* samples, float cornerHz, float samplingHz, int32_t count);
-    // ButterworthLowPass on an integer trace, results truncated towards zero.
+    // ButterworthLowPass on an integer trace, results truncated towards zero; false (trace unchanged)
+    // where the filter is undefined or count <= 0.
     static bool FilterTrace(int32_t count, int32_t* samples, float cornerHz, float samplingHz);
 };
 

@@ -1,17 +1,181 @@
+// spectrum and filter: the filter dialog's averaged amplitude spectrum and its low-pass filter, run on
+// a record file.
+#include "CliHost.h"
 #include "Commands.h"
+#include "OpenRecord.h"
+#include "record/CKVTDoc.h"
+#include "record/NumberText.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace kvt::cli {
 
-int RunSpectrum(const Args&) {
-    std::fprintf(stderr, "kvt-cli: this command is not available in this build\n");
-    return 1;
+namespace {
+
+struct ParsedArgs {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+};
+
+// Splits the arguments into positional ones and "--option VALUE" pairs of the allowed options;
+// returns the problem, or "" when there is none.
+std::string ParseArgs(const Args& args, const std::vector<std::string>& allowed, ParsedArgs& parsed) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 2 || arg[0] != '-') {
+            parsed.positional.push_back(arg);
+            continue;
+        }
+        if (std::find(allowed.begin(), allowed.end(), arg) == allowed.end()) {
+            return "unknown option " + arg;
+        }
+        if (i + 1 >= args.size()) {
+            return arg + " needs a value";
+        }
+        parsed.options[arg] = args[++i];
+    }
+    return "";
 }
 
-int RunFilter(const Args&) {
-    std::fprintf(stderr, "kvt-cli: this command is not available in this build\n");
-    return 1;
+// "I,J,..." as 0-based trace indices, each read with the edit boxes' number rules.
+std::string ParseTraceList(const std::string& text, std::vector<int32_t>& traces) {
+    size_t start = 0;
+    while (true) {
+        const size_t comma = text.find(',', start);
+        const std::string piece =
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        if (piece.empty()) {
+            return "--traces needs a comma-separated list of trace indices";
+        }
+        traces.push_back(ParseLeadingInt(piece));
+        if (comma == std::string::npos) {
+            return "";
+        }
+        start = comma + 1;
+    }
+}
+
+// Makes the listed traces the document's multi-trace selection, in order and without repeats as the
+// selection holds them. Returns the problem with an index outside the record, or "".
+std::string SelectTraces(CKVTDoc& doc, const std::vector<int32_t>& traces) {
+    if (traces.empty()) {
+        return "";
+    }
+    const int32_t count = doc.Traces().TraceCount();
+    doc.m_nSelectMode = 3;
+    doc.m_arrSelTraces.clear();
+    for (int32_t t : traces) {
+        if (t < 0 || t >= count) {
+            return "trace " + std::to_string(t) + " is outside the record's traces 0.." +
+                   std::to_string(count - 1);
+        }
+        if (std::find(doc.m_arrSelTraces.begin(), doc.m_arrSelTraces.end(), t) == doc.m_arrSelTraces.end()) {
+            doc.m_arrSelTraces.push_back(t);
+        }
+    }
+    return "";
+}
+
+} // namespace
+
+int RunSpectrum(const Args& args) {
+    const Command& self = CommandNamed("spectrum");
+    ParsedArgs parsed;
+    std::string problem = ParseArgs(args, {"--divisor", "--traces"}, parsed);
+    if (!problem.empty()) {
+        return UsageError(self, problem);
+    }
+    if (parsed.positional.size() != 1) {
+        return UsageError(self, "expected one PATH");
+    }
+    std::vector<int32_t> traces;
+    if (parsed.options.count("--traces") != 0 &&
+        !(problem = ParseTraceList(parsed.options["--traces"], traces)).empty()) {
+        return UsageError(self, problem);
+    }
+    CliHost host;
+    CKVTDoc doc(host);
+    // The filter dialog's slider runs from 1 to 16.
+    int32_t divisor = doc.m_nFreqDivisor;
+    if (parsed.options.count("--divisor") != 0) {
+        divisor = ParseLeadingInt(parsed.options["--divisor"]);
+        if (divisor < 1 || divisor > 16) {
+            return UsageError(self, "--divisor must be 1 to 16");
+        }
+    }
+    if (!OpenRecord(doc, host, parsed.positional[0])) {
+        return kExitFailed;
+    }
+    if (!(problem = SelectTraces(doc, traces)).empty()) {
+        return UsageError(self, problem);
+    }
+    doc.m_nFreqDivisor = divisor;
+    const std::vector<float> spectrum = doc.ComputeRecordSpectrum();
+    if (spectrum.empty()) {
+        std::fprintf(stderr,
+                     "kvt-cli spectrum: the record has no traces, no samples or no usable sample interval\n");
+        return kExitFailed;
+    }
+    std::string out;
+    char line[96];
+    for (int32_t k = 0; k < doc.m_nSpectrumLength / 2; ++k) {
+        const int length = std::snprintf(line, sizeof line, "%d\t%.9g\t%.9g\n", k, doc.SpectrumBinHz(k),
+                                         static_cast<double>(spectrum[static_cast<size_t>(k)]));
+        out.append(line, static_cast<size_t>(length));
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return kExitOk;
+}
+
+int RunFilter(const Args& args) {
+    const Command& self = CommandNamed("filter");
+    ParsedArgs parsed;
+    std::string problem = ParseArgs(args, {"-o", "--corner", "--traces"}, parsed);
+    if (!problem.empty()) {
+        return UsageError(self, problem);
+    }
+    if (parsed.positional.size() != 1) {
+        return UsageError(self, "expected one PATH");
+    }
+    if (parsed.options.count("-o") == 0 || parsed.options.count("--corner") == 0) {
+        return UsageError(self, "-o OUT and --corner HZ are required");
+    }
+    std::vector<int32_t> traces;
+    if (parsed.options.count("--traces") != 0 &&
+        !(problem = ParseTraceList(parsed.options["--traces"], traces)).empty()) {
+        return UsageError(self, problem);
+    }
+    const std::string& outPath = parsed.options["-o"];
+    CliHost host;
+    CKVTDoc doc(host);
+    if (!OpenRecord(doc, host, parsed.positional[0])) {
+        return kExitFailed;
+    }
+    if (!(problem = SelectTraces(doc, traces)).empty()) {
+        return UsageError(self, problem);
+    }
+    if (FileTypeOfPath(outPath) < 0) {
+        host.ShowMessage(SaveFailedMessage());
+        return kExitFailed;
+    }
+    // The low-pass filter type, whose corner is the value the document keeps for it.
+    doc.m_nFilterType = 0;
+    doc.SetFilterCornerHz(static_cast<float>(ParseLeadingFloat(parsed.options["--corner"])));
+    const int32_t worked = doc.m_arrSelTraces.empty() ? doc.Traces().TraceCount()
+                                                      : static_cast<int32_t>(doc.m_arrSelTraces.size());
+    const int32_t filtered = doc.ApplyFilter();
+    if (filtered < worked) {
+        std::fprintf(
+            stderr,
+            "kvt-cli filter: %d of %d traces left unchanged (silent traces, or a corner not strictly "
+            "between 0 Hz and half the sampling frequency)\n",
+            worked - filtered, worked);
+    }
+    return doc.SaveByPath(outPath) ? kExitOk : kExitFailed;
 }
 
 } // namespace kvt::cli

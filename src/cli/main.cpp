@@ -15,9 +15,14 @@ const std::vector<Command>& AllCommands() {
         {"info", "kvt-cli info PATH\n  Print a record's header, receivers and peak for a person.", RunInfo},
         {"convert", "kvt-cli convert IN OUT\n  Open IN and save it to OUT in the format OUT's name chooses.",
          RunConvert},
-        {"spectrum", "kvt-cli spectrum PATH [--divisor D] [--traces I,J,...]\n  Print the averaged amplitude spectrum.",
+        {"spectrum",
+         "kvt-cli spectrum PATH [--divisor D] [--traces I,J,...]\n"
+         "  Print the amplitude spectrum of the average of all or the listed 0-based traces, every D-th\n"
+         "  sample (D 1 to 16, default 4), as lines: index, frequency in Hz, amplitude.",
          RunSpectrum},
-        {"filter", "kvt-cli filter PATH -o OUT --corner HZ [--traces I,J,...]\n  Low-pass filter traces and save.",
+        {"filter",
+         "kvt-cli filter PATH -o OUT --corner HZ [--traces I,J,...]\n"
+         "  Low-pass filter all or the listed 0-based traces at the corner frequency and save to OUT.",
          RunFilter},
         {"resample", "kvt-cli resample --interval-ms X --samples N FILE...\n  Resample native files to FILE_rs.",
          RunResample},

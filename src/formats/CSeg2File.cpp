@@ -1,8 +1,316 @@
 #include "CSeg2File.h"
 
+#include "AnsiText.h"
+#include "LittleEndian.h"
+#include "record/NumberText.h"
+#include "record/Truncate.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
 namespace kvt {
 
-bool CSeg2File::Read(const ByteSource&) { return false; }
-bool CSeg2File::WriteTo(ByteSink&) const { return false; }
+namespace {
+
+constexpr uint16_t kFileDescId = 0x3A55;
+constexpr uint16_t kTraceDescId = 0x4422;
+constexpr uint64_t kFileDescSize = 32;
+constexpr uint32_t kTraceDescSize = 32;
+constexpr uint8_t kFormatInt16 = 1;
+constexpr uint8_t kFormatInt32 = 2;
+constexpr uint8_t kFormatFloat32 = 4;
+// The data size field is a u32 count of bytes.
+constexpr int32_t kMaxWrittenSamples = 0x3FFFFFFF;
+
+constexpr const char* kFileStrings[] = {"ACQUISITION_DATE 09/13/2009", "ACQUISITION_TIME 09:34:59",
+                                        "TRAVIK_WORKMODE 1",           "INSTRUMENT MORAVENT",
+                                        "TRACE_SORT COMMON SOURCE",    "UNITS METERS",
+                                        "NOTE -SHOT_INTERVA 10.00"};
+
+// Where one trace's descriptor, strings and samples lie in the file.
+struct TraceBlock {
+    uint64_t pointer = 0;
+    uint32_t blockSize = 0;
+    uint32_t sampleCount = 0;
+    uint8_t format = 0;
+};
+
+size_t BytesPerSample(uint8_t format) {
+    switch (format) {
+    case kFormatInt16:
+        return 2;
+    case kFormatInt32:
+    case kFormatFloat32:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+// The trace pointers up to the first zero slot: instruments reserve room for more traces than they
+// record and leave the unused slots zero.
+bool ReadPointers(const ByteSource& source, size_t slots, std::vector<uint32_t>& pointers) {
+    std::vector<uint8_t> table;
+    if (!source.ReadVector(kFileDescSize, slots * 4, table)) {
+        return false;
+    }
+    for (size_t i = 0; i < slots; ++i) {
+        const uint32_t pointer = le::U32(&table[4 * i]);
+        if (pointer == 0) {
+            break;
+        }
+        pointers.push_back(pointer);
+    }
+    return !pointers.empty();
+}
+
+// The trace's descriptor, strings and samples must all lie inside the file and its format must be
+// one the reader knows.
+bool LocateTrace(const ByteSource& source, uint32_t pointer, TraceBlock& block) {
+    uint8_t desc[kTraceDescSize];
+    if (!source.ReadAt(pointer, desc, sizeof desc)) {
+        return false;
+    }
+    block.pointer = pointer;
+    block.blockSize = le::U16(desc + 2);
+    block.sampleCount = le::U32(desc + 8);
+    block.format = desc[12];
+    const size_t width = BytesPerSample(block.format);
+    return width != 0 && block.blockSize >= kTraceDescSize &&
+           block.sampleCount <= static_cast<uint32_t>(std::numeric_limits<int32_t>::max()) &&
+           source.Contains(block.pointer + block.blockSize, static_cast<uint64_t>(block.sampleCount) * width);
+}
+
+void DecodeSamples(const std::vector<uint8_t>& raw, uint8_t format, std::vector<int32_t>& samples) {
+    const size_t width = BytesPerSample(format);
+    for (size_t j = 0; j < raw.size() / width; ++j) {
+        const uint8_t* p = &raw[j * width];
+        switch (format) {
+        case kFormatInt16:
+            samples[j] = le::I16(p);
+            break;
+        case kFormatInt32:
+            samples[j] = le::I32(p);
+            break;
+        default:
+            samples[j] = TruncateToInt32(static_cast<double>(le::F32(p)));
+            break;
+        }
+    }
+}
+
+// printf's "%.Nf" in the C locale, whatever locale the program runs in.
+std::string Fixed(double value, int decimals) {
+    char text[400];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    return std::string(text, result.ptr);
+}
+
+// A u16 offset to the next entry (its own two bytes, the text and the terminator), the text, a zero.
+void StringEntry(le::Buffer& out, const std::string& text) {
+    out.U16(static_cast<uint16_t>(text.size() + 3));
+    out.Raw(text.data(), text.size());
+    out.Zeros(1);
+}
+
+void U8(le::Buffer& out, uint8_t value) {
+    out.Raw(&value, 1);
+}
+
+} // namespace
+
+std::vector<std::string> CSeg2File::SplitStrings(std::span<const uint8_t> area) {
+    std::vector<std::string> strings;
+    size_t i = 0;
+    while (i < area.size()) {
+        if (area[i] == 0) {
+            ++i;
+            continue;
+        }
+        const size_t start = i;
+        while (i < area.size() && area[i] != 0) {
+            ++i;
+        }
+        strings.push_back(
+            AnsiToUtf8(std::string_view(reinterpret_cast<const char*>(&area[start]), i - start)));
+    }
+    return strings;
+}
+
+std::string CSeg2File::FindKeywordValue(const std::vector<std::string>& strings, std::string_view keyword) {
+    for (const std::string& text : strings) {
+        const size_t at = text.find(keyword);
+        if (at == std::string::npos) {
+            continue;
+        }
+        const size_t start = text.find_first_not_of(' ', at + keyword.size());
+        return start == std::string::npos ? std::string() : text.substr(start);
+    }
+    return std::string();
+}
+
+float CSeg2File::ValueNumber(std::string_view value) {
+    const double number = ParseLeadingFloat(value);
+    // Beyond float range the conversion itself would be undefined; such a value is infinite here.
+    if (std::fabs(number) > static_cast<double>(std::numeric_limits<float>::max()) && std::isfinite(number)) {
+        return number > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
+    }
+    return static_cast<float>(number);
+}
+
+bool CSeg2File::Read(const ByteSource& source) {
+    m_arrTraces.clear();
+    m_receivers.clear();
+    if (!source.ReadAt(0, m_abFileDesc.data(), m_abFileDesc.size())) {
+        return false;
+    }
+    m_fTraceSpacing = le::F32(&m_abFileDesc[16]);
+    m_fOffset = le::F32(&m_abFileDesc[20]);
+
+    std::vector<uint32_t> pointers;
+    if (!ReadPointers(source, le::U16(&m_abFileDesc[4]) / 4, pointers)) {
+        return false;
+    }
+    // Every block is located and checked before anything is interpreted or allocated.
+    std::vector<TraceBlock> blocks(pointers.size());
+    uint32_t longest = 0;
+    for (size_t i = 0; i < pointers.size(); ++i) {
+        if (!LocateTrace(source, pointers[i], blocks[i])) {
+            return false;
+        }
+        longest = std::max(longest, blocks[i].sampleCount);
+    }
+    // Shorter traces are padded with zeros to the longest, so no sample is lost; the padded record may
+    // hold no more samples than the file has bytes, which every file of equal-length traces satisfies.
+    if (static_cast<uint64_t>(blocks.size()) * longest > source.Size()) {
+        return false;
+    }
+    m_nTraceCount = static_cast<int32_t>(blocks.size());
+    m_nSampleCount = static_cast<int32_t>(longest);
+
+    std::vector<uint8_t> bytes;
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        const TraceBlock& block = blocks[i];
+        if (!source.ReadAt(block.pointer, m_abTraceDesc.data(), m_abTraceDesc.size()) ||
+            !source.ReadVector(block.pointer + kTraceDescSize, block.blockSize - kTraceDescSize, bytes)) {
+            return false;
+        }
+        TakeKeywords(SplitStrings(bytes), static_cast<int32_t>(i) + 1);
+
+        if (!source.ReadVector(block.pointer + block.blockSize,
+                               static_cast<size_t>(block.sampleCount) * BytesPerSample(block.format),
+                               bytes)) {
+            return false;
+        }
+        std::vector<int32_t> samples(longest, 0);
+        DecodeSamples(bytes, block.format, samples);
+        m_arrTraces.push_back(std::move(samples));
+    }
+
+    if (m_receivers.size() >= 2) {
+        m_fTraceSpacing = m_receivers[1].fPosition - m_receivers[0].fPosition;
+        m_fOffset = m_receivers[0].fPosition;
+    } else if (m_receivers.size() == 1) {
+        m_fTraceSpacing = m_receivers[0].fPosition;
+        m_fOffset = m_receivers[0].fPosition;
+    }
+    return true;
+}
+
+void CSeg2File::TakeKeywords(const std::vector<std::string>& strings, int32_t channel) {
+    const std::string interval = FindKeywordValue(strings, "SAMPLE_INTERVAL");
+    if (!interval.empty()) {
+        // Seconds as float32 first, then microseconds: 0.000125 s becomes 125.0000076 µs.
+        m_fSampleInterval = ValueNumber(interval) * 1000000.0f;
+    }
+    m_receivers.push_back({channel, ValueNumber(FindKeywordValue(strings, "RECEIVER_LOCATION")),
+                           ValueNumber(FindKeywordValue(strings, "CDP_NUMBER"))});
+    m_shot.fNumber = ValueNumber(FindKeywordValue(strings, "SHOT_SEQUENCE_NUMBER"));
+    // "X" alone, or "X Y Z": the leading number of what follows the first space is Y.
+    const std::string location = FindKeywordValue(strings, "SOURCE_LOCATION");
+    const size_t space = location.find(' ');
+    m_shot.fX = ValueNumber(std::string_view(location).substr(0, space));
+    if (space != std::string::npos) {
+        m_shot.fY = ValueNumber(std::string_view(location).substr(space));
+    }
+}
+
+bool CSeg2File::WriteTo(ByteSink& sink) const {
+    if (!TracesMatchHeader() || m_nTraceCount > kMaxTraces || m_nSampleCount > kMaxWrittenSamples) {
+        return false;
+    }
+    const auto traces = static_cast<uint16_t>(m_nTraceCount);
+    const auto samples = static_cast<uint32_t>(m_nSampleCount);
+
+    le::Buffer head;
+    head.U16(kFileDescId);
+    head.U16(1);
+    head.U16(static_cast<uint16_t>(4 * traces));
+    head.U16(traces);
+    U8(head, 1);
+    head.Zeros(2);
+    U8(head, 1);
+    U8(head, 0x0A);
+    U8(head, 0);
+    head.Zeros(2); // reserved
+    head.F32(m_fTraceSpacing);
+    head.F32(m_fOffset);
+    head.Zeros(8);
+    head.Zeros(4 * static_cast<size_t>(traces)); // the pointer table, written last
+    for (const char* text : kFileStrings) {
+        StringEntry(head, text);
+    }
+    head.Zeros(5);
+    head.Zeros((4 - head.Size() % 4) % 4);
+    if (!sink.Write(head.bytes)) {
+        return false;
+    }
+
+    uint64_t position = head.Size();
+    le::Buffer pointers;
+    le::Buffer block;
+    for (size_t i = 0; i < traces; ++i) {
+        if (position > std::numeric_limits<uint32_t>::max()) {
+            return false;
+        }
+        pointers.U32(static_cast<uint32_t>(position));
+        block.bytes.clear();
+        block.U16(kTraceDescId);
+        block.U16(0); // the block size, known once the strings are in
+        block.U32(4 * samples);
+        block.U32(samples);
+        U8(block, kFormatInt32);
+        block.Zeros(19);
+        const float receiver = i < m_receivers.size() ? m_receivers[i].fPosition : 0.0f;
+        StringEntry(block, "CHANNEL_NUMBER " + std::to_string(i + 1));
+        StringEntry(block, "DELAY " + Fixed(0.0, 3));
+        StringEntry(block, "DIGITAL_HIGH_CUT_FILTER " + Fixed(4000.0, 1));
+        StringEntry(block, "DIGITAL_LOW_CUT_FILTER " + Fixed(0.1, 1));
+        StringEntry(block, "HIGH_CUT_FILTER 4000.0");
+        StringEntry(block, "LINE_ID M4");
+        StringEntry(block, "LOW_CUT_FILTER 0.1");
+        StringEntry(block, "RECEIVER_LOCATION " + Fixed(static_cast<double>(receiver), 2));
+        StringEntry(block, "SAMPLE_INTERVAL " + Fixed(static_cast<double>(m_fSampleInterval) / 1000000.0, 6));
+        StringEntry(block, "SOURCE_LOCATION " + Fixed(0.0, 2));
+        StringEntry(block, "STACK 18");
+        StringEntry(block, "TRACE_TYPE SEISMIC_DATA");
+        StringEntry(block, "NOTE -DISPLAY_SCALE 36");
+        // At least two zeros after the last terminator (an empty entry ends the list), data on a
+        // multiple of 4; the block starts on one, so its own size decides.
+        static constexpr size_t kPadding[] = {4, 3, 2, 5};
+        block.Zeros(kPadding[block.Size() % 4]);
+        le::PutU16(&block.bytes[2], static_cast<uint16_t>(block.Size()));
+        for (int32_t v : std::span(m_arrTraces[i]).first(samples)) {
+            block.I32(v);
+        }
+        if (!sink.Write(block.bytes)) {
+            return false;
+        }
+        position += block.Size();
+    }
+    return sink.WriteAt(kFileDescSize, pointers.bytes.data(), pointers.Size());
+}
 
 } // namespace kvt

@@ -85,17 +85,18 @@ void CKVTDoc::ResetDocument() {
     m_nShiftStartSample = 0;
     m_nShiftSample = 0;
     m_record.Reset();
-    m_nSelTrace = -1;
-    m_nAnchorTrace = 0;
-    m_arrSelTraces.clear();
-    m_arrAreaPoints.clear();
+    ResetEditState();
     ClearHistory();
 }
 
-void CKVTDoc::ClearHistory() {
-    m_nUndoPos = 0;
-    m_nRedoCount = 0;
-    m_arrHistory.clear();
+int32_t CKVTDoc::SampleCount() const { return std::max(m_record.m_header.m_nSampleCount, 0); }
+
+int32_t* CKVTDoc::EditableTrace(int32_t index) {
+    if (index < 0 || index >= m_record.m_header.m_nTraceCount || index >= m_record.m_traces.TraceCount()) {
+        return nullptr;
+    }
+    auto& trace = m_record.m_traces.m_arrTraces[static_cast<size_t>(index)];
+    return trace.size() >= static_cast<size_t>(SampleCount()) ? trace.data() : nullptr;
 }
 
 bool CKVTDoc::OpenByPath(const std::string& path) {
@@ -124,70 +125,64 @@ bool CKVTDoc::SaveByPath(const std::string& path) {
     }
 }
 
-bool CKVTDoc::OpenSrw(const std::string& path) {
-    CSrwFile file;
+bool CKVTDoc::ReadInto(FormatFile& file, const std::string& path) {
     if (!file.Read(path)) {
         m_host->ShowMessage(OpenFailedMessage());
         return false;
     }
-    file.CopyTextsTo(m_record.m_header);
     CopyIntoRecord(file, m_record, path);
     return true;
 }
 
-bool CKVTDoc::OpenSeg2(const std::string& path) {
-    CSeg2File file;
-    if (!file.Read(path)) {
-        m_host->ShowMessage(OpenFailedMessage());
+bool CKVTDoc::WriteFrom(FormatFile& file, const std::string& path) {
+    CopyFromRecord(m_record, file);
+    const bool ok = file.Write(path);
+    if (!ok) {
+        m_host->ShowMessage(SaveFailedMessage());
+    }
+    return ok;
+}
+
+bool CKVTDoc::OpenSrw(const std::string& path) {
+    CSrwFile file;
+    if (!ReadInto(file, path)) {
         return false;
     }
-    CopyIntoRecord(file, m_record, path);
+    file.CopyTextsTo(m_record.m_header);
     return true;
+}
+
+// SEG-2 and SEG-Y carry no header texts: the record keeps the ones it had.
+bool CKVTDoc::OpenSeg2(const std::string& path) {
+    CSeg2File file;
+    return ReadInto(file, path);
 }
 
 bool CKVTDoc::OpenSegy(const std::string& path) {
     CSegyFile file;
-    if (!file.Read(path)) {
-        m_host->ShowMessage(OpenFailedMessage());
-        return false;
-    }
-    CopyIntoRecord(file, m_record, path);
-    return true;
+    return ReadInto(file, path);
 }
 
+// The native file stores the texts but neither the receiver table nor the shot point; SEG-2 and
+// SEG-Y the other way round.
 bool CKVTDoc::SaveSrw(const std::string& path) {
     CSrwFile file;
     file.CopyTextsFrom(m_record.m_header);
-    CopyFromRecord(m_record, file);
-    const bool ok = file.Write(path);
-    if (!ok) {
-        m_host->ShowMessage(SaveFailedMessage());
-    }
-    return ok;
+    return WriteFrom(file, path);
 }
 
 bool CKVTDoc::SaveSeg2(const std::string& path) {
     CSeg2File file;
-    CopyFromRecord(m_record, file);
     file.m_receivers = m_record.m_receivers;
     file.m_shot = m_record.m_shot;
-    const bool ok = file.Write(path);
-    if (!ok) {
-        m_host->ShowMessage(SaveFailedMessage());
-    }
-    return ok;
+    return WriteFrom(file, path);
 }
 
 bool CKVTDoc::SaveSegy(const std::string& path) {
     CSegyFile file;
-    CopyFromRecord(m_record, file);
     file.m_receivers = m_record.m_receivers;
     file.m_shot = m_record.m_shot;
-    const bool ok = file.Write(path);
-    if (!ok) {
-        m_host->ShowMessage(SaveFailedMessage());
-    }
-    return ok;
+    return WriteFrom(file, path);
 }
 
 void CKVTDoc::SaveCurrent() {

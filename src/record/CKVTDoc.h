@@ -9,10 +9,14 @@
 #include "algorithms/CAlgorithm.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace kvt {
+
+class FormatFile;
+struct GeometryTexts;
 
 enum FileType : int32_t { kFileNative = 0, kFileSeg2 = 1, kFileSegy = 2 };
 
@@ -110,24 +114,101 @@ public:
     void UpdateMaxAbs() { m_record.UpdateMaxAbs(); }
 
     // Undo history and trace clipboard (record/).
+    static constexpr int32_t kHistoryLimit = 20;
+    // Saves the samples before an edit changes them; discards every redo state.
+    void PushSnapshot();
+    void Undo();
+    void Redo();
     void ClearHistory();
+    bool CanUndo() const { return m_nUndoPos > 0; }
+    bool CanRedo() const { return m_nRedoCount > 0; }
+    // Copy and paste work on the one selected trace of the area-edit or operation tool.
+    bool CanCopyPaste() const { return (m_nEditTool == 1 || m_nEditTool == 3) && m_nSelectMode == 2; }
+    void CopyTrace();
+    bool PasteTrace();
+    // The clipboard's folder; empty means the system's temporary folder.
+    void SetClipboardFolder(const std::filesystem::path& folder) { m_clipboardFolder = folder; }
+    // The clipboard file, or an empty path when there is no temporary folder.
+    std::filesystem::path ClipboardPath() const;
 
-    // Single-trace point files (record/).
+    // Single-trace point files (record/): the selected trace from or to a point file.
+    bool CanUsePointFile() const { return m_nEditTool == 1 && m_nSelectMode == 2 && m_nSelTrace >= 0; }
+    bool LoadTraceFromPoint(const std::string& path, bool reportOpenFailure);
+    bool SaveTraceToPoint(const std::string& path, bool reportWriteFailure);
 
     // Area edit selection (editing/).
+    bool AddSelTrace(int32_t trace);
+    bool RemoveSelTrace(int32_t trace);
+    bool AddAreaPoint(int32_t trace, int32_t sample, int32_t x, int32_t y);
+    bool RemoveAreaPoint(int32_t sample, int32_t trace);
+    // Re-spaces the points strictly between list indices a and b on a straight staircase.
+    void InterpolateAreaPoints(int32_t a, int32_t b);
+    void ResetEditState();
 
-    // Operation commands (editing/).
+    // Operation commands (editing/), on the part of the record the selection mode marks.
+    void OperateAmplify();
+    void OperateAttenuate();
+    void OperateCut();
+    void OperateSwap();
+    void OperatePolarity();
 
     // Trigger-delay and shot-time correction (editing/).
+    bool ApplyDelayCorrection(int32_t shift);
+    void ApplyShotTimeShift();
+    // Both delay lines back to one fifth of the record: the palette shows a delay of 0.
+    void ResetDelayLines();
+    // The delay between the two lines in milliseconds, as the palette shows it.
+    float DelayMilliseconds() const;
 
     // Spectrum and filter (processing/).
+    // The amplitude spectrum of the average trace (of the multi-trace selection in mode 3, else of all
+    // traces), every m_nFreqDivisor-th sample, N = m_nSpectrumLength entries with the spectrum in the
+    // first N/2. Empty when the record has no traces, no samples or no usable sample interval.
+    std::vector<float> ComputeRecordSpectrum();
+    // Frequency in hertz of entry `index` of the last spectrum (its length and decimation).
+    double SpectrumBinHz(int32_t index) const;
+    // The corner the filter type uses: the 高通 edit's value for type 0, the 低通 edit's for type 1.
+    float FilterCornerHz() const;
+    void SetFilterCornerHz(float hz);
+    // Low-pass filters the multi-trace selection (mode 3) or every trace in place and marks the data
+    // changed; no undo snapshot. Traces the filter is undefined for stay as they are. Returns the
+    // number of traces that were filtered.
+    int32_t ApplyFilter();
 
     // Resampling the open record (processing/).
 
     // Geometry arrangement (processing/).
+    // The receivers and the shot point as the arrangement dialog shows them.
+    GeometryTexts GeometryAsTexts() const;
+    // Reads the dialog's texts back into the receivers (position, station number; never the channel)
+    // and the shot point.
+    void StoreGeometry(const GeometryTexts& texts);
+    // Stores the texts, then continues the first two receivers' positions and station numbers as
+    // arithmetic progressions over the rest of the table.
+    void AutoFillGeometry(const GeometryTexts& texts);
 
 private:
+    // Read a format object and copy it into the record, or show the open failure.
+    bool ReadInto(FormatFile& file, const std::string& path);
+    // Copy the record into a format object and write it, or show the save failure.
+    bool WriteFrom(FormatFile& file, const std::string& path);
+    // The samples of a trace an edit may change: null unless the index is one of the record's
+    // traces and the trace holds the record's sample count.
+    int32_t* EditableTrace(int32_t index);
+    int32_t SampleCount() const;
+    // Samples [begin, end) of one trace of SampleCount() samples.
+    struct Region {
+        int32_t* trace;
+        int32_t begin;
+        int32_t end;
+    };
+    // Whether the selection mode has something selected: the operations' snapshot rule.
+    bool HasSelection();
+    // The regions the selection mode marks, in selection order, limited to the record's samples.
+    std::vector<Region> SelectedRegions();
+
     DocumentHost* m_host;
+    std::filesystem::path m_clipboardFolder;
 };
 
 // Which format a path means: a case-insensitive search of the whole path for ".srw", ".sg2",

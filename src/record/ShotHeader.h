@@ -6,13 +6,8 @@
 
 namespace kvt {
 
-struct ShotHeader {
-    std::string m_strPathName;
-    std::string m_strProject = "MORAVENT";
-    std::string m_strCompany = "MORAVENT";
-    std::string m_strOperator = "MORAVENT";
-    std::string m_strProfile = "001";
-    std::string m_strTestDate = "2013-8-15";
+// The eleven numeric fields that the record and every format object carry, with their defaults.
+struct NumericHeader {
     int32_t m_nAux1 = 1;
     int32_t m_nTraceCount = 12;
     float m_fSampleInterval = 10.0f; // microseconds
@@ -25,27 +20,19 @@ struct ShotHeader {
     int32_t m_nAux5 = 1;
     int32_t m_nAux6 = 1;
 
-    void ResetHeader() { *this = ShotHeader(); }
+    void CopyNumericFrom(const NumericHeader& h) { *this = h; }
+    void CopyNumericTo(NumericHeader& h) const { h = *this; }
 };
 
-// The eleven numeric fields that every format object carries beside its samples, with the same
-// defaults as the record. Format objects derive from it so the copies to and from the record are
-// written once.
-struct NumericHeader {
-    int32_t m_nAux1 = 1;
-    int32_t m_nTraceCount = 12;
-    float m_fSampleInterval = 10.0f;
-    int32_t m_nSampleCount = 1024;
-    int32_t m_nAux2 = 1;
-    float m_fTraceSpacing = 4.0f;
-    float m_fOffset = 5.0f;
-    float m_fAux3 = 0.0f;
-    float m_fAux4 = 512.0f;
-    int32_t m_nAux5 = 1;
-    int32_t m_nAux6 = 1;
+struct ShotHeader : NumericHeader {
+    std::string m_strPathName;
+    std::string m_strProject = "MORAVENT";
+    std::string m_strCompany = "MORAVENT";
+    std::string m_strOperator = "MORAVENT";
+    std::string m_strProfile = "001";
+    std::string m_strTestDate = "2013-8-15";
 
-    void CopyNumericFrom(const ShotHeader& h);
-    void CopyNumericTo(ShotHeader& h) const;
+    void ResetHeader() { *this = ShotHeader(); }
 };
 
 } // namespace kvt
