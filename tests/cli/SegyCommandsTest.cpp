@@ -83,9 +83,9 @@ TEST(CliSegy, DumpReadsLittleAndBigEndianFilesAlike) {
 
 TEST(CliSegy, DamagedFilesFailWithTheOpenMessage) {
     test::TempDir dir;
-    test::HandMadeSegy spec;
-    spec.traces = {{1, 2, 3}};
-    auto bytes = test::SegyBytes(spec);
+    test::HandMadeSegy made;
+    made.traces = {{1, 2, 3}};
+    auto bytes = test::SegyBytes(made);
     bytes.pop_back();
     test::WriteBytes(dir.File("cut.sgy"), bytes);
     test::WriteBytes(dir.File("short.sgy"), std::vector<uint8_t>(100, 0));

@@ -32,22 +32,22 @@ TEST(SegyRead, BothByteOrdersAndEveryReadableFormat) {
     for (bool big : {false, true}) {
         for (int16_t interval : std::initializer_list<int16_t>{250, 125, 50}) {
             for (int16_t format : std::initializer_list<int16_t>{1, 2, 3, 5, 8}) {
-                HandMadeSegy spec;
-                spec.bigEndian = big;
-                spec.format = format;
-                spec.interval = interval;
-                spec.samples = 4;
-                spec.traces = values;
-                spec.shotNumber = 17;
-                spec.sourceX = 1500;
-                spec.sourceY = -2500;
-                spec.groupX = {2000, 4500};
-                spec.cdp = {301, 302};
-                spec.spacing = 2.0f;
+                HandMadeSegy made;
+                made.bigEndian = big;
+                made.format = format;
+                made.interval = interval;
+                made.samples = 4;
+                made.traces = values;
+                made.shotNumber = 17;
+                made.sourceX = 1500;
+                made.sourceY = -2500;
+                made.groupX = {2000, 4500};
+                made.cdp = {301, 302};
+                made.spacing = 2.0f;
                 CSegyFile file;
                 const std::string what = (big ? "big-endian, " : "little-endian, ") +
                                          std::to_string(interval) + " us, format " + std::to_string(format);
-                ASSERT_TRUE(ReadBytes(SegyBytes(spec), file)) << what;
+                ASSERT_TRUE(ReadBytes(SegyBytes(made), file)) << what;
                 ExpectConsistent(file);
                 EXPECT_EQ(file.m_nTraceCount, 2) << what;
                 EXPECT_EQ(file.m_nSampleCount, 4) << what;
@@ -68,12 +68,12 @@ TEST(SegyRead, BothByteOrdersAndEveryReadableFormat) {
 }
 
 TEST(SegyRead, FloatSamplesTruncateTowardsZeroAndSaturate) {
-    HandMadeSegy spec;
-    spec.format = 5;
-    spec.samples = 5;
-    spec.traces = {{2.9, -2.9, 1e20, -1e20, 0.999}};
+    HandMadeSegy made;
+    made.format = 5;
+    made.samples = 5;
+    made.traces = {{2.9, -2.9, 1e20, -1e20, 0.999}};
     CSegyFile file;
-    ASSERT_TRUE(ReadBytes(SegyBytes(spec), file));
+    ASSERT_TRUE(ReadBytes(SegyBytes(made), file));
     EXPECT_EQ(file.m_arrTraces[0], (std::vector<int32_t>{2, -2, std::numeric_limits<int32_t>::max(),
                                                          std::numeric_limits<int32_t>::min(), 0}));
 }
@@ -81,22 +81,22 @@ TEST(SegyRead, FloatSamplesTruncateTowardsZeroAndSaturate) {
 TEST(SegyRead, ANegativeLittleEndianIntervalStillMeansBigEndian) {
     // 40000 us read little-endian is negative: the file is taken as big-endian, as it always was, and
     // its format code 2 then reads as 512, which is refused.
-    HandMadeSegy spec;
-    spec.interval = static_cast<int16_t>(40000 - 65536);
-    spec.traces = {{1, 2, 3}};
+    HandMadeSegy made;
+    made.interval = static_cast<int16_t>(40000 - 65536);
+    made.traces = {{1, 2, 3}};
     CSegyFile file;
-    EXPECT_FALSE(ReadBytes(SegyBytes(spec), file));
+    EXPECT_FALSE(ReadBytes(SegyBytes(made), file));
 }
 
 TEST(SegyRead, TraceCountComesFromTheFileLengthWhenTheHeaderHasNone) {
     for (int16_t header : std::initializer_list<int16_t>{0, -5}) {
         for (int16_t format : std::initializer_list<int16_t>{2, 3, 8}) {
-            HandMadeSegy spec;
-            spec.bigEndian = format == 3;
-            spec.format = format;
-            spec.tracesInHeader = header;
-            spec.traces.assign(5, {1, -1, 2});
-            auto bytes = SegyBytes(spec);
+            HandMadeSegy made;
+            made.bigEndian = format == 3;
+            made.format = format;
+            made.tracesInHeader = header;
+            made.traces.assign(5, {1, -1, 2});
+            auto bytes = SegyBytes(made);
             bytes.resize(bytes.size() + 100); // a partial sixth trace is left out
             CSegyFile file;
             ASSERT_TRUE(ReadBytes(bytes, file)) << header << " " << format;
@@ -121,14 +121,14 @@ TEST(SegyRead, CoordinatesAreDividedByTheScalarsMagnitudeAndZeroMeansUnscaled) {
     for (const Case& c :
          {Case{1000, 2.5f, -2.5f, 0.007f}, Case{-100, 25.0f, -25.0f, 0.07f}, Case{1, 2500.0f, -2500.0f, 7.0f},
           Case{0, 2500.0f, -2500.0f, 7.0f}, Case{-1, 2500.0f, -2500.0f, 7.0f}}) {
-        HandMadeSegy spec;
-        spec.scalar = c.scalar;
-        spec.sourceX = 2500;
-        spec.sourceY = -2500;
-        spec.groupX = {7};
-        spec.traces = {{0, 0, 0}};
+        HandMadeSegy made;
+        made.scalar = c.scalar;
+        made.sourceX = 2500;
+        made.sourceY = -2500;
+        made.groupX = {7};
+        made.traces = {{0, 0, 0}};
         CSegyFile file;
-        ASSERT_TRUE(ReadBytes(SegyBytes(spec), file));
+        ASSERT_TRUE(ReadBytes(SegyBytes(made), file));
         EXPECT_EQ(file.m_shot.fX, c.x) << c.scalar;
         EXPECT_EQ(file.m_shot.fY, c.y) << c.scalar;
         EXPECT_EQ(file.m_receivers[0].fPosition, c.receiver) << c.scalar;
@@ -136,9 +136,9 @@ TEST(SegyRead, CoordinatesAreDividedByTheScalarsMagnitudeAndZeroMeansUnscaled) {
 }
 
 TEST(SegyRead, TheLastTracesShotValuesRemain) {
-    HandMadeSegy spec;
-    spec.traces = {{0, 0, 0}, {0, 0, 0}};
-    auto bytes = SegyBytes(spec);
+    HandMadeSegy made;
+    made.traces = {{0, 0, 0}, {0, 0, 0}};
+    auto bytes = SegyBytes(made);
     le::PutI32(&bytes[3592 + 252 + 16], 42);
     CSegyFile file;
     ASSERT_TRUE(ReadBytes(bytes, file));
@@ -158,9 +158,9 @@ TEST(SegyRead, DamagedFilesAreRefused) {
             << size;
     }
     for (int16_t format : std::initializer_list<int16_t>{0, 4, 6, 7, 9, 10, 11, 12, 15, 16, 99, -2}) {
-        HandMadeSegy spec = good;
-        spec.format = format;
-        EXPECT_FALSE(ReadBytes(SegyBytes(spec), file)) << format;
+        HandMadeSegy made = good;
+        made.format = format;
+        EXPECT_FALSE(ReadBytes(SegyBytes(made), file)) << format;
     }
     HandMadeSegy negative = good;
     negative.samples = -3;

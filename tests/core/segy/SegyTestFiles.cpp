@@ -44,35 +44,35 @@ size_t SampleBytes(int16_t format) {
 
 } // namespace
 
-std::vector<uint8_t> SegyBytes(const HandMadeSegy& spec) {
-    const size_t width = SampleBytes(spec.format);
-    const size_t traceBytes = 240 + width * static_cast<size_t>(spec.samples);
-    std::vector<uint8_t> bytes(3592 + spec.traces.size() * traceBytes, 0);
-    Writer w(bytes, spec.bigEndian);
+std::vector<uint8_t> SegyBytes(const HandMadeSegy& made) {
+    const size_t width = SampleBytes(made.format);
+    const size_t traceBytes = 240 + width * static_cast<size_t>(made.samples);
+    std::vector<uint8_t> bytes(3592 + made.traces.size() * traceBytes, 0);
+    Writer w(bytes, made.bigEndian);
     // Positions are the 1-based byte numbers of the SEG-Y tables, minus one.
     const int32_t traceCount =
-        spec.tracesInHeader >= 0 ? spec.tracesInHeader : static_cast<int32_t>(spec.traces.size());
+        made.tracesInHeader >= 0 ? made.tracesInHeader : static_cast<int32_t>(made.traces.size());
     w.Put16(3212, traceCount);
-    w.Put16(3216, spec.interval);
-    w.Put16(3220, spec.samples);
-    w.Put16(3224, spec.format);
-    w.PutLe32(3260, std::bit_cast<uint32_t>(spec.spacing));
-    w.PutLe32(3264, std::bit_cast<uint32_t>(spec.firstReceiver));
-    for (size_t i = 0; i < spec.traces.size(); ++i) {
+    w.Put16(3216, made.interval);
+    w.Put16(3220, made.samples);
+    w.Put16(3224, made.format);
+    w.PutLe32(3260, std::bit_cast<uint32_t>(made.spacing));
+    w.PutLe32(3264, std::bit_cast<uint32_t>(made.firstReceiver));
+    for (size_t i = 0; i < made.traces.size(); ++i) {
         const size_t base = 3592 + i * traceBytes;
         w.Put32(base + 0, static_cast<uint32_t>(i + 1));
-        w.Put32(base + 16, static_cast<uint32_t>(spec.shotNumber));
-        w.Put32(base + 20, static_cast<uint32_t>(i < spec.cdp.size() ? spec.cdp[i] : 0));
-        w.Put16(base + 70, spec.scalar);
-        w.Put32(base + 72, static_cast<uint32_t>(spec.sourceX));
-        w.Put32(base + 76, static_cast<uint32_t>(spec.sourceY));
-        w.Put32(base + 80, static_cast<uint32_t>(i < spec.groupX.size() ? spec.groupX[i] : 0));
-        w.Put16(base + 114, spec.samples);
-        w.Put16(base + 116, spec.interval);
-        for (size_t j = 0; j < spec.traces[i].size() && j < static_cast<size_t>(spec.samples); ++j) {
+        w.Put32(base + 16, static_cast<uint32_t>(made.shotNumber));
+        w.Put32(base + 20, static_cast<uint32_t>(i < made.cdp.size() ? made.cdp[i] : 0));
+        w.Put16(base + 70, made.scalar);
+        w.Put32(base + 72, static_cast<uint32_t>(made.sourceX));
+        w.Put32(base + 76, static_cast<uint32_t>(made.sourceY));
+        w.Put32(base + 80, static_cast<uint32_t>(i < made.groupX.size() ? made.groupX[i] : 0));
+        w.Put16(base + 114, made.samples);
+        w.Put16(base + 116, made.interval);
+        for (size_t j = 0; j < made.traces[i].size() && j < static_cast<size_t>(made.samples); ++j) {
             const size_t at = base + 240 + j * width;
-            const double v = spec.traces[i][j];
-            switch (spec.format) {
+            const double v = made.traces[i][j];
+            switch (made.format) {
             case 3:
                 w.Put16(at, static_cast<int16_t>(v));
                 break;

@@ -26,6 +26,6 @@ struct HandMadeSegy {
 };
 
 // The bytes of a file with KVT's 3592-byte file header.
-std::vector<uint8_t> SegyBytes(const HandMadeSegy& spec);
+std::vector<uint8_t> SegyBytes(const HandMadeSegy& made);
 
 } // namespace kvt::test
