@@ -83,7 +83,8 @@ bool AtomicFileSink::Write(const void* data, size_t count) {
         return false;
     }
     m_atEnd = true;
-    if (std::fwrite(data, 1, count, m_file) != count) {
+    // An empty buffer may come with a null pointer, which fwrite must not be given.
+    if (count != 0 && std::fwrite(data, 1, count, m_file) != count) {
         m_failed = true;
         return false;
     }

@@ -27,6 +27,8 @@ TEST(AtomicSave, TheTargetAppearsOnlyWhenFinished) {
         AtomicFileSink sink(target);
         ASSERT_TRUE(sink.IsOpen());
         ASSERT_TRUE(sink.Write("abc", 3));
+        const std::vector<uint8_t> noSamples; // its data() is null
+        ASSERT_TRUE(sink.Write(noSamples.data(), noSamples.size()));
         EXPECT_FALSE(std::filesystem::exists(target));
         ASSERT_TRUE(sink.WriteAt(1, "X", 1));
         ASSERT_TRUE(sink.Write("d", 1));
