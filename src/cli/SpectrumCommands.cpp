@@ -165,16 +165,9 @@ int RunFilter(const Args& args) {
     // The low-pass filter type, whose corner is the value the document keeps for it.
     doc.m_nFilterType = 0;
     doc.SetFilterCornerHz(static_cast<float>(ParseLeadingFloat(parsed.options["--corner"])));
-    const int32_t worked = doc.m_arrSelTraces.empty() ? doc.Traces().TraceCount()
-                                                      : static_cast<int32_t>(doc.m_arrSelTraces.size());
-    const int32_t filtered = doc.ApplyFilter();
-    if (filtered < worked) {
-        std::fprintf(
-            stderr,
-            "kvt-cli filter: %d of %d traces left unchanged (silent traces, or a corner not strictly "
-            "between 0 Hz and half the sampling frequency)\n",
-            worked - filtered, worked);
-    }
+    // Traces the filter is undefined for (silent ones, a corner outside the band) stay as they are,
+    // as in the desktop program, which shows nothing about them either.
+    doc.ApplyFilter();
     return doc.SaveByPath(outPath) ? kExitOk : kExitFailed;
 }
 

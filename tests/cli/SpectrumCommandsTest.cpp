@@ -148,13 +148,13 @@ TEST(CliFilter, SavesWhatTheDocumentsFilterMakes) {
     EXPECT_NE(all[5], before[5]);
 }
 
-TEST(CliFilter, ACornerOutsideTheBandSavesTheTracesUnchangedWithANote) {
+TEST(CliFilter, ACornerOutsideTheBandSavesTheTracesUnchanged) {
     test::TempDir dir;
     const std::string in = Gather(dir);
     for (const char* corner : {"0", "500", "abc"}) {
         const auto r = RunCli({"filter", in, "-o", dir.File("same.srw"), "--corner", corner});
         ASSERT_EQ(r.exitCode, 0) << r.err;
-        EXPECT_NE(r.err.find("6 of 6 traces left unchanged"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err, "");
         EXPECT_EQ(TracesOf(dir.File("same.srw")), ResavedTracesOf(in, dir)) << corner;
     }
 }

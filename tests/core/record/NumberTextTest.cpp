@@ -14,6 +14,19 @@ TEST(NumberText, FloatsFollowTheCRules) {
     EXPECT_DOUBLE_EQ(ParseLeadingFloat(""), 0.0);
     EXPECT_DOUBLE_EQ(ParseLeadingFloat("abc"), 0.0);
     EXPECT_DOUBLE_EQ(ParseLeadingFloat("1,5"), 1.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingFloat("\t-2.5e1m"), -25.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingFloat("7e"), 7.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingFloat("7e+x"), 7.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingFloat("5."), 5.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingFloat("-.e3"), 0.0);
+}
+
+TEST(NumberText, FloatsAreDecimalOnly) {
+    EXPECT_DOUBLE_EQ(ParseLeadingFloat("0x10"), 0.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingFloat("0x1p3"), 0.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingFloat("inf"), 0.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingFloat("-infinity"), 0.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingFloat("nan"), 0.0);
 }
 
 TEST(NumberText, FloatsIgnoreTheUsersLocale) {

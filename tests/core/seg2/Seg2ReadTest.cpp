@@ -90,6 +90,8 @@ TEST(Seg2Read, FirstStringHoldingTheKeywordAnywhereWins) {
     EXPECT_EQ(CSeg2File::ValueNumber("1.5e1xyz"), 15.0f);
     EXPECT_EQ(CSeg2File::ValueNumber("abc"), 0.0f);
     EXPECT_EQ(CSeg2File::ValueNumber("0.1"), 0.1f);
+    EXPECT_EQ(CSeg2File::ValueNumber("0x10"), 0.0f) << "decimal only";
+    EXPECT_EQ(CSeg2File::ValueNumber("nan"), 0.0f);
     EXPECT_TRUE(std::isinf(CSeg2File::ValueNumber("1e300")));
 }
 
