@@ -1,23 +1,14 @@
-// Shared pieces of the batch tests: a host that records messages, and small native files.
+// Shared pieces of the batch tests: small native files (and the recording host).
 #pragma once
 
+#include "RecordingHost.h"
 #include "formats/CSrwFile.h"
-#include "record/DocumentHost.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace kvt::test {
-
-class RecordingHost final : public DocumentHost {
-public:
-    std::vector<Message> messages;
-    int infoChanges = 0;
-
-    void ShowMessage(const Message& message) override { messages.push_back(message); }
-    void RecordInfoChanged() override { ++infoChanges; }
-};
 
 // A native file object with the given traces (all of one length), interval and a recognisable header.
 inline CSrwFile NativeRecord(const std::vector<std::vector<int32_t>>& traces, float interval = 250.0f) {

@@ -1,6 +1,7 @@
 // A document holding a small synthetic record whose every sample tells its trace and index.
 #pragma once
 
+#include "LoadedRecord.h"
 #include "RecordingHost.h"
 #include "record/CKVTDoc.h"
 
@@ -19,17 +20,7 @@ struct TestRecord {
     CKVTDoc doc{host};
 
     explicit TestRecord(int32_t traces = 4, int32_t samples = 8, float interval = 250.0f) {
-        ShotHeader& h = doc.Header();
-        h.m_strPathName = "/records/a.srw";
-        h.m_nTraceCount = traces;
-        h.m_nSampleCount = samples;
-        h.m_fSampleInterval = interval;
-        doc.Traces().Allocate(traces, samples);
-        for (int32_t i = 0; i < traces; ++i) {
-            for (int32_t j = 0; j < samples; ++j) {
-                doc.Traces().TraceAt(i)[j] = Original(i, j);
-            }
-        }
+        LoadRecord(doc, traces, samples, interval, Original, "/records/a.srw");
     }
 
     std::vector<int32_t> Trace(int32_t i) const {

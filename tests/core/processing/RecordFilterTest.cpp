@@ -8,9 +8,9 @@
 namespace kvt {
 namespace {
 
-using test::CountingHost;
 using test::kPi;
 using test::LoadRecord;
+using test::RecordingHost;
 
 constexpr float kMs = 1000.0f; // 1 kHz sampling
 constexpr int32_t kSamples = 1000;
@@ -116,7 +116,7 @@ TEST(RecordFilter, UndefinedCasesLeaveTracesUnchanged) {
         {"negative sample interval", 50.0f, -1000.0f, kSamples, false},
     };
     for (const Case& c : cases) {
-        CountingHost host;
+        RecordingHost host;
         CKVTDoc doc(host);
         LoadRecord(doc, 2, c.samples, c.interval,
                    [&](int32_t t, int32_t i) { return c.silent ? 0 : TwoTones(t, i) + 7; });
@@ -129,15 +129,15 @@ TEST(RecordFilter, UndefinedCasesLeaveTracesUnchanged) {
 }
 
 TEST(RecordFilter, MarksTheDataChangedWithoutAnUndoSnapshot) {
-    CountingHost host;
+    RecordingHost host;
     CKVTDoc doc(host);
     LoadRecord(doc, 2, kSamples, kMs, TwoTones);
     doc.m_fHighPassHz = 50.0f;
     ASSERT_FALSE(doc.m_bDataChanged);
     doc.ApplyFilter();
     EXPECT_TRUE(doc.m_bDataChanged);
-    EXPECT_EQ(host.refreshes, 1);
-    EXPECT_EQ(host.messages, 0);
+    EXPECT_EQ(host.infoChanges, 1);
+    EXPECT_TRUE(host.messages.empty());
     EXPECT_TRUE(doc.m_arrHistory.empty());
     EXPECT_EQ(doc.m_nUndoPos, 0);
     EXPECT_EQ(doc.m_nRedoCount, 0);
