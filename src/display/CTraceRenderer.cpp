@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace kvt {
 
@@ -27,11 +28,35 @@ const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
 const QColor kBlue(0, 0, 255);
 
-// The one-pixel default pen. A flat cap leaves out a line's last pixel, as every line drawn from a
-// current position does.
+// The one-pixel default pen. With a flat cap Qt leaves out the pixel at a line's larger coordinate.
 QPen ThinPen() {
     return QPen(kBlack, 1, Qt::SolidLine, Qt::FlatCap);
 }
+
+// A one-pixel line drawn from the current position to a point covers its first pixel but not the point.
+// Qt's thin line leaves out the pixel at its larger coordinate instead, so a horizontal or vertical line
+// running left or up is moved one pixel towards its start; a line of no length draws nothing.
+std::optional<QLine> AxisLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    if (x1 == x2 && y1 == y2) {
+        return std::nullopt;
+    }
+    const int32_t dx = x2 < x1 ? 1 : 0;
+    const int32_t dy = y2 < y1 ? 1 : 0;
+    return QLine(x1 + dx, y1 + dy, x2 + dx, y2 + dy);
+}
+
+void DrawAxisLine(QPainter& painter, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    if (const auto line = AxisLine(x1, y1, x2, y2)) {
+        painter.drawLine(*line);
+    }
+}
+
+void AppendAxisLine(std::vector<QLine>& lines, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    if (const auto line = AxisLine(x1, y1, x2, y2)) {
+        lines.push_back(*line);
+    }
+}
+
 // Wide pens end round unless they are said to be flat.
 QPen WidePen(const QColor& colour, int32_t width, Qt::PenCapStyle cap = Qt::RoundCap) {
     return QPen(colour, width, Qt::SolidLine, cap, Qt::RoundJoin);
@@ -155,7 +180,7 @@ void CTraceRenderer::DrawRecord(QPainter& painter, const PixelRect& rect, bool o
     for (int64_t i = 0; i < traceCount; i += step) {
         const float x = static_cast<float>(xL) + pitch / 2 + pitch * static_cast<float>(i);
         const int32_t xi = TruncateToInt32(x);
-        painter.drawLine(xi, y0, xi, y0 - H / 2);
+        DrawAxisLine(painter, xi, y0, xi, y0 - H / 2);
         if (static_cast<size_t>(i) < receivers.size()) {
             const std::string text = FormatOneDecimal(receivers[static_cast<size_t>(i)].fPosition);
             const int32_t len = static_cast<int32_t>(text.size());
@@ -194,7 +219,7 @@ void CTraceRenderer::DrawRecord(QPainter& painter, const PixelRect& rect, bool o
     for (const TimeLine& line :
          TimeLines(y0, plotBottom, SampleCountOf(m_doc), header.m_fSampleInterval, H)) {
         painter.setPen(ThinPen());
-        painter.drawLine(xL + 5, line.minorY, xR - 5, line.minorY);
+        DrawAxisLine(painter, xL + 5, line.minorY, xR - 5, line.minorY);
         painter.setPen(axisPen);
         painter.drawLine(xL, line.majorY, xR, line.majorY);
         TextOut(painter, xL - W * (static_cast<int32_t>(line.label.size()) + 2), line.labelY, line.label);
@@ -350,13 +375,13 @@ void CTraceRenderer::FillLobes(QPainter& painter, int32_t count) {
     const int32_t fillMode = m_doc.m_nFillMode;
     if (fillMode != 0 && fillMode != 1) {
         if (m_top != m_points[0].y()) {
-            painter.drawLine(m_xc, m_top, m_points[1].x(), m_points[1].y());
+            DrawAxisLine(painter, m_xc, m_top, m_points[1].x(), m_points[1].y());
         }
         return;
     }
     m_edges.clear();
     if (m_top != m_points[0].y()) {
-        m_edges.emplace_back(m_xc, m_top, m_points[1].x(), m_points[1].y());
+        AppendAxisLine(m_edges, m_xc, m_top, m_points[1].x(), m_points[1].y());
     }
     QPainterPath lobes;
     bool open = false;
@@ -366,7 +391,7 @@ void CTraceRenderer::FillLobes(QPainter& painter, int32_t count) {
         const QPoint& p = m_points[static_cast<size_t>(s) + 1];
         if (inLobe && s != count - 1) {
             if (!open) {
-                m_edges.emplace_back(p.x(), p.y(), m_xc, p.y());
+                AppendAxisLine(m_edges, p.x(), p.y(), m_xc, p.y());
                 lobes.moveTo(m_xc, p.y());
                 open = true;
             }
@@ -374,7 +399,7 @@ void CTraceRenderer::FillLobes(QPainter& painter, int32_t count) {
         } else if (open) {
             lobes.lineTo(m_xc, p.y());
             lobes.closeSubpath();
-            m_edges.emplace_back(m_xc, p.y(), p.x(), p.y());
+            AppendAxisLine(m_edges, m_xc, p.y(), p.x(), p.y());
             open = false;
         }
     }

@@ -128,6 +128,24 @@ TEST_F(SectionDraw, ATallPictureGetsWiderAxisLines) {
     EXPECT_EQ(BlackRunHeight(image, x, lines[0].minorY), 1);
 }
 
+TEST_F(SectionDraw, DistanceTicksRiseFromTheAxisAndLeaveOutTheirTopPixel) {
+    test::LoadTraces(doc, test::ZeroTraces(6, 1000));
+    const QImage image = Draw(400, 300);
+    const PixelRect plot = layout.m_rcPlot;
+    const int H = plot.top / 3; // the header band is three text lines high
+    const float pitch = static_cast<float>(plot.Width()) / 6.0f;
+    for (int i = 0; i < 6; ++i) {
+        const auto x =
+            static_cast<int>(static_cast<float>(plot.left) + pitch / 2 + pitch * static_cast<float>(i));
+        // From y0 up to y0 - H / 2, that row left out.
+        for (int y = plot.top - H / 2 + 1; y <= plot.top; ++y) {
+            EXPECT_TRUE(IsBlack(image, x, y)) << i << "," << y;
+        }
+        EXPECT_TRUE(IsWhite(image, x, plot.top - H / 2)) << i;
+        EXPECT_TRUE(IsWhite(image, x + 1, plot.top - 2)) << i;
+    }
+}
+
 TEST_F(SectionDraw, DistanceLabelsStepOverColumnsTooNarrowForThem) {
     EXPECT_EQ(DistanceLabelStep(30, 10.0f), 4);
     EXPECT_EQ(DistanceLabelStep(30, 40.0f), 1);

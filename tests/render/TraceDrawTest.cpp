@@ -153,6 +153,35 @@ TEST_F(TraceDraw, ALastPositiveLobeIsClosedAtTheLastSample) {
     EXPECT_TRUE(IsWhite(image, 75, 20)); // nothing above the lobe
 }
 
+TEST_F(TraceDraw, TheCentreLineEdgesOfALobeLeaveOutTheirEndPoints) {
+    // One pixel per unit around the centre x = 150, four rows per sample.
+    test::LoadTraces(doc, {{0, 50, 50, 50, -50, 0, -50, -50, 50, 0}});
+    doc.m_nScaleMode = 1;
+    const PixelRect cell{100, 0, 200, 40};
+    auto draw = [&](int32_t fillMode) {
+        doc.m_nFillMode = fillMode;
+        QImage image = test::WhiteImage(300, 40);
+        QPainter painter(&image);
+        renderer.DrawTrace(painter, 0, cell);
+        return image;
+    };
+    // The positive lobe closes at sample 4 (row 16): from the centre out to x = 100, the centre pixel
+    // included and x = 100 left to the wiggle.
+    const QImage positive = draw(0);
+    EXPECT_TRUE(IsBlack(positive, 150, 16));
+    EXPECT_TRUE(IsBlack(positive, 101, 16));
+    // It opens at sample 1 (row 4): from x = 200 in to the centre, which the fill covers.
+    EXPECT_TRUE(IsBlack(positive, 151, 4));
+    EXPECT_TRUE(IsBlack(positive, 150, 4));
+    // The negative lobe opens at sample 6 (row 24) from x = 100 in to the centre, which is left out.
+    const QImage negative = draw(1);
+    EXPECT_TRUE(IsBlack(negative, 149, 24));
+    EXPECT_TRUE(IsWhite(negative, 150, 24));
+    // It closes at sample 8 (row 32) from the centre out to x = 200.
+    EXPECT_TRUE(IsBlack(negative, 150, 32));
+    EXPECT_TRUE(IsBlack(negative, 199, 32));
+}
+
 TEST_F(TraceDraw, AZeroPeakDrawsAStraightLine) {
     test::LoadTraces(doc, {{0, 0, 0, 0}});
     const auto& points = renderer.WigglePoints(0, {10, 5, 30, 25});
