@@ -1,4 +1,5 @@
 // resample, combine, extract and stack: the batch tools with the dialogs' rules and messages.
+#include "ArgumentList.h"
 #include "CliHost.h"
 #include "Commands.h"
 #include "processing/BatchMessages.h"
@@ -6,60 +7,29 @@
 #include "processing/Resampling.h"
 
 #include <cstdio>
-#include <optional>
 
 namespace kvt::cli {
 
 namespace {
 
-// The value after an option, or nothing when the option ends the arguments.
-std::optional<std::string> OptionValue(const Args& args, size_t& i) {
-    if (i + 1 >= args.size()) {
-        return std::nullopt;
-    }
-    return args[++i];
-}
-
-struct ListArgs {
-    std::string output;
-    std::vector<std::string> files;
-};
-
-// "-o OUT FILE..." in any order; the problem text when the arguments do not fit.
-std::optional<std::string> ParseListArgs(const Args& args, ListArgs& parsed) {
-    bool haveOutput = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o") {
-            const auto value = OptionValue(args, i);
-            if (!value) {
-                return "-o needs a path";
-            }
-            parsed.output = *value;
-            haveOutput = true;
-        } else {
-            parsed.files.push_back(args[i]);
-        }
-    }
-    if (!haveOutput) {
-        return "expected -o OUT";
-    }
-    if (parsed.files.size() < 2) {
-        return "expected at least two FILEs";
-    }
-    return std::nullopt;
-}
-
 using ListTool = int (*)(std::vector<std::string>, const std::string&, DocumentHost&, const BatchProgress&);
 
 int RunListTool(const char* name, BatchTool tool, ListTool run, const Args& args) {
     const Command& self = CommandNamed(name);
-    ListArgs parsed;
-    if (const auto problem = ParseListArgs(args, parsed)) {
+    ArgumentList parsed;
+    if (const auto problem = SplitArguments(args, {"-o"}, parsed)) {
         return UsageError(self, *problem);
     }
+    if (!parsed.Has("-o")) {
+        return UsageError(self, "expected -o OUT");
+    }
+    const std::vector<std::string>& files = parsed.positional;
+    if (files.size() < 2) {
+        return UsageError(self, "expected at least two FILEs");
+    }
     CliHost host;
-    const int used = run(parsed.files, parsed.output, host, {});
-    host.ShowMessage(BatchResultMessage(tool, used, parsed.files));
+    const int used = run(files, parsed.Value("-o"), host, {});
+    host.ShowMessage(BatchResultMessage(tool, used, files));
     return used > 0 ? kExitOk : kExitFailed;
 }
 
@@ -67,30 +37,20 @@ int RunListTool(const char* name, BatchTool tool, ListTool run, const Args& args
 
 int RunResample(const Args& args) {
     const Command& self = CommandNamed("resample");
-    std::optional<std::string> intervalText;
-    std::optional<std::string> countText;
-    std::vector<std::string> files;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--interval-ms") {
-            if (!(intervalText = OptionValue(args, i))) {
-                return UsageError(self, "--interval-ms needs a value");
-            }
-        } else if (args[i] == "--samples") {
-            if (!(countText = OptionValue(args, i))) {
-                return UsageError(self, "--samples needs a value");
-            }
-        } else {
-            files.push_back(args[i]);
-        }
+    ArgumentList parsed;
+    if (const auto problem = SplitArguments(args, {"--interval-ms", "--samples"}, parsed)) {
+        return UsageError(self, *problem);
     }
-    if (!intervalText || !countText) {
+    if (!parsed.Has("--interval-ms") || !parsed.Has("--samples")) {
         return UsageError(self, "expected --interval-ms X and --samples N");
     }
+    std::vector<std::string> files = parsed.positional;
     if (files.empty()) {
         return UsageError(self, "expected at least one FILE");
     }
     CliHost host;
-    const ResampleSettings settings = ReadResampleSettings(*intervalText, *countText);
+    const ResampleSettings settings =
+        ReadResampleSettings(parsed.Value("--interval-ms"), parsed.Value("--samples"));
     if (const auto refusal = ValidateResample(settings)) {
         host.ShowMessage(*refusal);
         return kExitFailed;

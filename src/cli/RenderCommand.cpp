@@ -1,5 +1,6 @@
 // render: the output picture of a record (no edit overlays) as a 24-bit BMP, as the image output
 // dialog writes it, or as a PNG. Drawing needs QtGui but no display: the offscreen platform is used.
+#include "ArgumentList.h"
 #include "CliHost.h"
 #include "Commands.h"
 #include "OpenRecord.h"
@@ -18,6 +19,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -48,58 +50,52 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 
 // Fills `options` from the arguments; returns the problem for the usage text, or nothing.
 std::optional<std::string> ParseOptions(const Args& args, RenderOptions& options) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a.size() > 1 && a[0] == '-') {
-            if (i + 1 >= args.size()) {
-                return a + " needs a value";
-            }
-            const std::string& value = args[++i];
-            if (a == "-o") {
-                options.out = value;
-            } else if (a == "--width") {
-                options.width = ParseLeadingInt(value);
-            } else if (a == "--height") {
-                options.height = ParseLeadingInt(value);
-            } else if (a == "--fill") {
-                if (value == "positive") {
-                    options.fillMode = 0;
-                } else if (value == "negative") {
-                    options.fillMode = 1;
-                } else if (value == "wiggle") {
-                    options.fillMode = 2;
-                } else {
-                    return "--fill takes positive, negative or wiggle";
-                }
-            } else if (a == "--scale") {
-                if (value == "global") {
-                    options.scaleMode = 0;
-                } else if (value == "trace") {
-                    options.scaleMode = 1;
-                } else {
-                    return "--scale takes global or trace";
-                }
-            } else if (a == "--gain") {
-                options.gainDb = ParseLeadingInt(value);
-                if (options.gainDb < -60 || options.gainDb > 60) {
-                    return "--gain takes -60 to 60 (dB)";
-                }
-            } else if (a == "--range") {
-                options.ampRange = ParseLeadingInt(value);
-                if (options.ampRange < 1 || options.ampRange > 5) {
-                    return "--range takes 1 to 5";
-                }
-            } else {
-                return "unknown option " + a;
-            }
-        } else if (options.path.empty()) {
-            options.path = a;
-        } else {
-            return "more than one PATH";
+    ArgumentList parsed;
+    if (const auto problem = SplitArguments(
+            args, {"-o", "--width", "--height", "--fill", "--scale", "--gain", "--range"}, parsed)) {
+        return problem;
+    }
+    if (parsed.positional.size() > 1) {
+        return "more than one PATH";
+    }
+    if (parsed.positional.empty()) {
+        return "expected PATH";
+    }
+    options.path = parsed.positional[0];
+    options.out = parsed.Value("-o");
+    if (parsed.Has("--width")) {
+        options.width = ParseLeadingInt(parsed.Value("--width"));
+    }
+    if (parsed.Has("--height")) {
+        options.height = ParseLeadingInt(parsed.Value("--height"));
+    }
+    if (parsed.Has("--fill")) {
+        const std::string& fill = parsed.Value("--fill");
+        const char* const modes[] = {"positive", "negative", "wiggle"};
+        const auto found = std::find(std::begin(modes), std::end(modes), fill);
+        if (found == std::end(modes)) {
+            return "--fill takes positive, negative or wiggle";
+        }
+        options.fillMode = static_cast<int32_t>(found - std::begin(modes));
+    }
+    if (parsed.Has("--scale")) {
+        const std::string& scale = parsed.Value("--scale");
+        if (scale != "global" && scale != "trace") {
+            return "--scale takes global or trace";
+        }
+        options.scaleMode = scale == "trace" ? 1 : 0;
+    }
+    if (parsed.Has("--gain")) {
+        options.gainDb = ParseLeadingInt(parsed.Value("--gain"));
+        if (options.gainDb < -60 || options.gainDb > 60) {
+            return "--gain takes -60 to 60 (dB)";
         }
     }
-    if (options.path.empty()) {
-        return "expected PATH";
+    if (parsed.Has("--range")) {
+        options.ampRange = ParseLeadingInt(parsed.Value("--range"));
+        if (options.ampRange < 1 || options.ampRange > 5) {
+            return "--range takes 1 to 5";
+        }
     }
     if (options.out.empty()) {
         return "expected -o OUT";

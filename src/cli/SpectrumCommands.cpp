@@ -1,5 +1,6 @@
 // spectrum and filter: the filter dialog's averaged amplitude spectrum and its low-pass filter, run on
 // a record file.
+#include "ArgumentList.h"
 #include "CliHost.h"
 #include "Commands.h"
 #include "OpenRecord.h"
@@ -8,38 +9,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
 namespace kvt::cli {
 
 namespace {
-
-struct ParsedArgs {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> options;
-};
-
-// Splits the arguments into positional ones and "--option VALUE" pairs of the allowed options;
-// returns the problem, or "" when there is none.
-std::string ParseArgs(const Args& args, const std::vector<std::string>& allowed, ParsedArgs& parsed) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.size() < 2 || arg[0] != '-') {
-            parsed.positional.push_back(arg);
-            continue;
-        }
-        if (std::find(allowed.begin(), allowed.end(), arg) == allowed.end()) {
-            return "unknown option " + arg;
-        }
-        if (i + 1 >= args.size()) {
-            return arg + " needs a value";
-        }
-        parsed.options[arg] = args[++i];
-    }
-    return "";
-}
 
 // "I,J,..." as 0-based trace indices, each read with the edit boxes' number rules.
 std::string ParseTraceList(const std::string& text, std::vector<int32_t>& traces) {
@@ -84,25 +59,25 @@ std::string SelectTraces(CKVTDoc& doc, const std::vector<int32_t>& traces) {
 
 int RunSpectrum(const Args& args) {
     const Command& self = CommandNamed("spectrum");
-    ParsedArgs parsed;
-    std::string problem = ParseArgs(args, {"--divisor", "--traces"}, parsed);
-    if (!problem.empty()) {
-        return UsageError(self, problem);
+    ArgumentList parsed;
+    if (const auto problem = SplitArguments(args, {"--divisor", "--traces"}, parsed)) {
+        return UsageError(self, *problem);
     }
     if (parsed.positional.size() != 1) {
         return UsageError(self, "expected one PATH");
     }
     std::vector<int32_t> traces;
-    if (parsed.options.count("--traces") != 0 &&
-        !(problem = ParseTraceList(parsed.options["--traces"], traces)).empty()) {
-        return UsageError(self, problem);
+    if (parsed.Has("--traces")) {
+        if (const std::string problem = ParseTraceList(parsed.Value("--traces"), traces); !problem.empty()) {
+            return UsageError(self, problem);
+        }
     }
     CliHost host;
     CKVTDoc doc(host);
     // The filter dialog's slider runs from 1 to 16.
     int32_t divisor = doc.m_nFreqDivisor;
-    if (parsed.options.count("--divisor") != 0) {
-        divisor = ParseLeadingInt(parsed.options["--divisor"]);
+    if (parsed.Has("--divisor")) {
+        divisor = ParseLeadingInt(parsed.Value("--divisor"));
         if (divisor < 1 || divisor > 16) {
             return UsageError(self, "--divisor must be 1 to 16");
         }
@@ -110,7 +85,7 @@ int RunSpectrum(const Args& args) {
     if (!OpenRecord(doc, host, parsed.positional[0])) {
         return kExitFailed;
     }
-    if (!(problem = SelectTraces(doc, traces)).empty()) {
+    if (const std::string problem = SelectTraces(doc, traces); !problem.empty()) {
         return UsageError(self, problem);
     }
     doc.m_nFreqDivisor = divisor;
@@ -133,29 +108,29 @@ int RunSpectrum(const Args& args) {
 
 int RunFilter(const Args& args) {
     const Command& self = CommandNamed("filter");
-    ParsedArgs parsed;
-    std::string problem = ParseArgs(args, {"-o", "--corner", "--traces"}, parsed);
-    if (!problem.empty()) {
-        return UsageError(self, problem);
+    ArgumentList parsed;
+    if (const auto problem = SplitArguments(args, {"-o", "--corner", "--traces"}, parsed)) {
+        return UsageError(self, *problem);
     }
     if (parsed.positional.size() != 1) {
         return UsageError(self, "expected one PATH");
     }
-    if (parsed.options.count("-o") == 0 || parsed.options.count("--corner") == 0) {
+    if (!parsed.Has("-o") || !parsed.Has("--corner")) {
         return UsageError(self, "-o OUT and --corner HZ are required");
     }
     std::vector<int32_t> traces;
-    if (parsed.options.count("--traces") != 0 &&
-        !(problem = ParseTraceList(parsed.options["--traces"], traces)).empty()) {
-        return UsageError(self, problem);
+    if (parsed.Has("--traces")) {
+        if (const std::string problem = ParseTraceList(parsed.Value("--traces"), traces); !problem.empty()) {
+            return UsageError(self, problem);
+        }
     }
-    const std::string& outPath = parsed.options["-o"];
+    const std::string& outPath = parsed.Value("-o");
     CliHost host;
     CKVTDoc doc(host);
     if (!OpenRecord(doc, host, parsed.positional[0])) {
         return kExitFailed;
     }
-    if (!(problem = SelectTraces(doc, traces)).empty()) {
+    if (const std::string problem = SelectTraces(doc, traces); !problem.empty()) {
         return UsageError(self, problem);
     }
     if (FileTypeOfPath(outPath) < 0) {
@@ -164,7 +139,7 @@ int RunFilter(const Args& args) {
     }
     // The low-pass filter type, whose corner is the value the document keeps for it.
     doc.m_nFilterType = 0;
-    doc.SetFilterCornerHz(static_cast<float>(ParseLeadingFloat(parsed.options["--corner"])));
+    doc.SetFilterCornerHz(static_cast<float>(ParseLeadingFloat(parsed.Value("--corner"))));
     // Traces the filter is undefined for (silent ones, a corner outside the band) stay as they are,
     // as in the desktop program, which shows nothing about them either.
     doc.ApplyFilter();

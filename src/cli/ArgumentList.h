@@ -1,0 +1,27 @@
+// The arguments of one command split into positional ones and "-x VALUE" / "--name VALUE" options.
+#pragma once
+
+#include "Commands.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kvt::cli {
+
+struct ArgumentList {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options; // the last value of an option given twice wins
+
+    bool Has(const std::string& option) const { return options.count(option) != 0; }
+    // The option's value, or "" when it was not given.
+    const std::string& Value(const std::string& option) const;
+};
+
+// Splits `args`; every argument that starts with '-' (and is longer than "-") must be one of
+// `allowed` and be followed by its value. Returns the problem for the usage text, or nothing.
+std::optional<std::string> SplitArguments(const Args& args, const std::vector<std::string>& allowed,
+                                          ArgumentList& parsed);
+
+} // namespace kvt::cli
