@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace kvt {
 
@@ -15,41 +16,31 @@ namespace {
 // any instrument's (or a damaged header) would ask for more.
 constexpr int64_t kMaxSpectrumLength = int64_t{1} << 24;
 
-// Samples per trace that every trace array really holds.
-int32_t SamplesPerTrace(const CKVTDoc& doc) {
-    return std::max(0, std::min(doc.Header().m_nSampleCount, doc.Traces().m_nSamples));
-}
-
-// The traces both operations work on: the multi-trace selection, in its order, when it is the select
-// mode and holds entries; every trace otherwise. Entries that name no trace are passed over.
-std::vector<int32_t> WorkingTraces(const CKVTDoc& doc) {
-    std::vector<int32_t> traces;
-    if (doc.m_nSelectMode == 3 && !doc.m_arrSelTraces.empty()) {
-        for (int32_t t : doc.m_arrSelTraces) {
-            if (doc.Traces().TraceAt(t) != nullptr) {
-                traces.push_back(t);
-            }
-        }
-        return traces;
-    }
-    for (int32_t t = 0; t < doc.Header().m_nTraceCount; ++t) {
-        if (doc.Traces().TraceAt(t) != nullptr) {
-            traces.push_back(t);
-        }
-    }
-    return traces;
-}
-
 bool UsableInterval(float microseconds) {
     return std::isfinite(microseconds) && microseconds > 0.0f;
 }
 
 } // namespace
 
+std::vector<int32_t> CKVTDoc::FilterTraces() {
+    std::vector<int32_t> traces;
+    if (m_nSelectMode == 3 && !m_arrSelTraces.empty()) {
+        std::copy_if(m_arrSelTraces.begin(), m_arrSelTraces.end(), std::back_inserter(traces),
+                     [this](int32_t t) { return EditableTrace(t) != nullptr; });
+        return traces;
+    }
+    for (int32_t t = 0; t < Header().m_nTraceCount; ++t) {
+        if (EditableTrace(t) != nullptr) {
+            traces.push_back(t);
+        }
+    }
+    return traces;
+}
+
 std::vector<float> CKVTDoc::ComputeRecordSpectrum() {
-    const int32_t ns = SamplesPerTrace(*this);
+    const int32_t ns = SampleCount();
     const float interval = Header().m_fSampleInterval;
-    const std::vector<int32_t> traces = WorkingTraces(*this);
+    const std::vector<int32_t> traces = FilterTraces();
     if (ns <= 0 || traces.empty() || !UsableInterval(interval)) {
         return {};
     }
@@ -68,7 +59,7 @@ std::vector<float> CKVTDoc::ComputeRecordSpectrum() {
     const auto samples = std::min(static_cast<size_t>(ns), static_cast<size_t>(n));
     std::vector<int64_t> sums(samples, 0);
     for (int32_t t : traces) {
-        const int32_t* trace = Traces().TraceAt(t);
+        const int32_t* trace = EditableTrace(t);
         for (size_t i = 0; i < samples; ++i) {
             sums[i] += trace[i];
         }
@@ -120,12 +111,12 @@ void CKVTDoc::SetFilterCornerHz(float hz) {
 int32_t CKVTDoc::ApplyFilter() {
     const float corner = FilterCornerHz();
     const float interval = Header().m_fSampleInterval;
-    const int32_t ns = SamplesPerTrace(*this);
+    const int32_t ns = SampleCount();
     const float fs = UsableInterval(interval) ? 1000000.0f / interval : 0.0f;
     int32_t filtered = 0;
     if (std::isfinite(fs) && fs > 0.0f) {
-        for (int32_t t : WorkingTraces(*this)) {
-            if (CAlgorithm::FilterTrace(ns, Traces().TraceAt(t), corner, fs)) {
+        for (int32_t t : FilterTraces()) {
+            if (CAlgorithm::FilterTrace(ns, EditableTrace(t), corner, fs)) {
                 ++filtered;
             }
         }

@@ -207,6 +207,9 @@ private:
     };
     // Whether the selection mode has something selected: the operations' snapshot rule.
     bool HasSelection();
+    // The traces the spectrum and the filter work on: the multi-trace selection in its order when that
+    // is the mode and it holds entries, every trace otherwise; entries that name no trace are skipped.
+    std::vector<int32_t> FilterTraces();
     // The regions the selection mode marks, in selection order, limited to the record's samples.
     std::vector<Region> SelectedRegions();
 
