@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -48,6 +49,22 @@ CliResult RunCli(const std::vector<std::string>& args) {
     result.out = Slurp(outPath);
     result.err = Slurp(errPath);
     return result;
+}
+
+void ExpectInOrder(const std::string& text, const std::vector<std::string>& parts) {
+    size_t at = 0;
+    for (const std::string& part : parts) {
+        const size_t found = text.find(part, at);
+        ASSERT_NE(found, std::string::npos) << part << "\n" << text;
+        at = found + part.size();
+    }
+}
+
+void ExpectDumpRefused(const std::string& path) {
+    const CliResult r = RunCli({"dump", path});
+    EXPECT_EQ(r.exitCode, 1) << path;
+    EXPECT_EQ(r.err, "Error: 文件打开失败\n") << path;
+    EXPECT_EQ(r.out, "") << path;
 }
 
 } // namespace kvt::test

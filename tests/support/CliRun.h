@@ -15,4 +15,10 @@ struct CliResult {
 // kvt-cli with the given arguments (no shell involved).
 CliResult RunCli(const std::vector<std::string>& args);
 
+// Each part occurs in text, in the given order.
+void ExpectInOrder(const std::string& text, const std::vector<std::string>& parts);
+
+// `kvt-cli dump path` refuses the file: the open message, exit 1, nothing on standard output.
+void ExpectDumpRefused(const std::string& path);
+
 } // namespace kvt::test
