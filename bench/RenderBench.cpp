@@ -2,9 +2,9 @@
 // floor that fills the picture and draws the same vertices as plain polylines; the memory a 5 x 5
 // stretch of a 1920 x 1080 view takes; and the repaint of one step of a dragged delay line.
 #include "SyntheticGather.h"
-#include "display/CMainFormView.h"
-#include "display/CTraceRenderer.h"
-#include "record/CKVTDoc.h"
+#include "gui/views/CMainFormView.h"
+#include "render/CTraceRenderer.h"
+#include "document/CKVTDoc.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -65,9 +65,15 @@ bool LoadGather(CKVTDoc& doc, int32_t channels, int32_t samples) {
     shape.channels = channels;
     shape.samples = samples;
     const auto path = std::filesystem::temp_directory_path() / "kvt-bench-render.srw";
-    const bool ok = synth::MakeGather(shape).Write(path.string()) && doc.OpenByPath(path.string());
+    const bool ok = synth::MakeGather(shape).Write(path.string()) && doc.OpenDocument(path.string());
     std::filesystem::remove(path);
     return ok;
+}
+
+void SetFill(CKVTDoc& doc, FillMode mode) {
+    DisplaySettings display = doc.Display();
+    display.m_nFillMode = mode;
+    doc.SetDisplay(display);
 }
 
 void SectionAgainstFloor(CKVTDoc& doc) {
@@ -94,9 +100,9 @@ void SectionAgainstFloor(CKVTDoc& doc) {
     };
     const double floorMs = MedianMs(floor);
     const double renderMs = MedianMs(render);
-    doc.m_nFillMode = 2;
+    SetFill(doc, FillMode::Wiggle);
     const double wiggleMs = MedianMs(render);
-    doc.m_nFillMode = 0;
+    SetFill(doc, FillMode::Positive);
     std::printf("section 96 x 16384 at %d x %d, positive fill: %.1f ms; floor (fill + same polylines) "
                 "%.1f ms; ratio %.2f (wiggle only %.1f ms, ratio %.2f)\n",
                 kWidth, kHeight, renderMs, floorMs, renderMs / floorMs, wiggleMs, wiggleMs / floorMs);
@@ -138,8 +144,10 @@ void StretchMemory(CKVTDoc& doc) {
                 kWidth, kHeight, display.width(), display.height(), buffer.width(), buffer.height(),
                 buffer.width() * buffer.height() * 4 / 1048576.0, PeakMiB(), before,
                 display.width() * static_cast<double>(display.height()) * 4 / 1048576.0, firstMs);
-    doc.m_nHStretch = 1;
-    doc.m_nVStretch = 1;
+    DisplaySettings settings = doc.Display();
+    settings.m_nHStretch = 1;
+    settings.m_nVStretch = 1;
+    doc.SetDisplay(settings);
 }
 
 // Counts the paint events of a widget and the pixels they asked for.
@@ -161,7 +169,7 @@ protected:
 };
 
 void DragRepaint(CKVTDoc& doc) {
-    doc.m_nEditTool = 2;
+    doc.SetEditTool(EditTool::DelayCorrection);
     CMainFormView view(doc);
     ShowView(view);
     view.TraceView().Repaint();
@@ -173,8 +181,8 @@ void DragRepaint(CKVTDoc& doc) {
     std::vector<double> steps;
     const int32_t count = doc.Header().m_nSampleCount;
     for (int32_t i = 0; i < 400; ++i) {
-        const int32_t previous = doc.m_nDelaySample;
-        doc.m_nDelaySample = (count / 10 + i * 37) % count;
+        const int32_t previous = doc.DelaySample();
+        doc.SetDelaySample((count / 10 + i * 37) % count);
         const auto start = Clock::now();
         view.TraceView().MoveDelayLine(previous);
         steps.push_back(Milliseconds(Clock::now() - start));
@@ -185,7 +193,7 @@ void DragRepaint(CKVTDoc& doc) {
                 kWidth, kHeight, Median(steps), worst,
                 static_cast<double>(counter.events) / static_cast<double>(steps.size()),
                 static_cast<double>(counter.pixels) / static_cast<double>(steps.size()), fullMs);
-    doc.m_nEditTool = 0;
+    doc.SetEditTool(EditTool::None);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // The files are generated into a temporary folder and are in the page cache for both measurements,
 // so the ratio shows what stacking costs beyond moving the bytes.
 #include "SyntheticGather.h"
-#include "processing/BatchTools.h"
+#include "batch/BatchTools.h"
 
 #include <algorithm>
 #include <chrono>

@@ -16,7 +16,7 @@ namespace {
 template <class File> int ReadWriteRead(const uint8_t* data, size_t size) {
     MemorySource source(std::span<const uint8_t>(data, size));
     File file;
-    if (!file.Read(source)) {
+    if (file.Read(source) != kvt::ReadError::None) {
         return 0;
     }
     MemorySink sink;
@@ -25,7 +25,7 @@ template <class File> int ReadWriteRead(const uint8_t* data, size_t size) {
     }
     MemorySource written(sink.bytes);
     File again;
-    if (!again.Read(written) || again.m_arrTraces.size() != file.m_arrTraces.size()) {
+    if (again.Read(written) != kvt::ReadError::None || again.m_arrTraces.size() != file.m_arrTraces.size()) {
         std::abort();
     }
     return 0;
@@ -46,7 +46,7 @@ int FuzzSegy(const uint8_t* data, size_t size) {
 int FuzzPoint(const uint8_t* data, size_t size) {
     MemorySource source(std::span<const uint8_t>(data, size));
     CPointFile file;
-    if (!file.Read(source)) {
+    if (file.Read(source) != kvt::ReadError::None) {
         return 0;
     }
     MemorySink sink;
@@ -55,7 +55,7 @@ int FuzzPoint(const uint8_t* data, size_t size) {
     }
     MemorySource written(sink.bytes);
     CPointFile again;
-    if (!again.Read(written) || again.m_samples != file.m_samples) {
+    if (again.Read(written) != kvt::ReadError::None || again.m_samples != file.m_samples) {
         std::abort();
     }
     return 0;

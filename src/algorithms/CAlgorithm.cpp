@@ -1,6 +1,6 @@
 #include "CAlgorithm.h"
 
-#include "record/Truncate.h"
+#include "base/Truncate.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,9 +2,9 @@
 #include "ArgumentList.h"
 #include "CliHost.h"
 #include "Commands.h"
-#include "processing/BatchMessages.h"
-#include "processing/BatchTools.h"
-#include "processing/Resampling.h"
+#include "batch/BatchTools.h"
+#include "document/Messages.h"
+#include "document/Resampling.h"
 
 #include <cstdio>
 

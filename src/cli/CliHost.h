@@ -1,7 +1,7 @@
 // The command line's document host: every message goes to standard error as "CAPTION: TEXT".
 #pragma once
 
-#include "record/DocumentHost.h"
+#include "document/DocumentHost.h"
 
 namespace kvt::cli {
 

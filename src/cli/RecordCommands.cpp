@@ -2,9 +2,10 @@
 #include "CliHost.h"
 #include "Commands.h"
 #include "JsonText.h"
-#include "OpenRecord.h"
+#include "base/TextCase.h"
+#include "document/CKVTDoc.h"
+#include "document/Messages.h"
 #include "formats/CPointFile.h"
-#include "record/CKVTDoc.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,12 +15,6 @@
 namespace kvt::cli {
 
 namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 void PrintRecordJson(const CKVTDoc& doc) {
     const ShotHeader& h = doc.Header();
@@ -34,7 +29,7 @@ void PrintRecordJson(const CKVTDoc& doc) {
         out += ",\n";
     };
     out += "{\n";
-    key("format", std::to_string(doc.m_nFileType));
+    key("format", std::to_string(static_cast<int32_t>(doc.GetFileType())));
     key("path", JsonString(h.m_strPathName));
     key("project", JsonString(h.m_strProject));
     key("company", JsonString(h.m_strCompany));
@@ -52,12 +47,12 @@ void PrintRecordJson(const CKVTDoc& doc) {
     key("aux4", JsonFloat(h.m_fAux4));
     key("aux5", std::to_string(h.m_nAux5));
     key("aux6", std::to_string(h.m_nAux6));
-    key("max_abs", std::to_string(doc.m_record.m_nMaxAbs));
-    const ShotPoint& shot = doc.m_record.m_shot;
+    key("max_abs", std::to_string(doc.Record().m_nMaxAbs));
+    const ShotPoint& shot = doc.Record().m_shot;
     key("shot", "{\"number\": " + JsonFloat(shot.fNumber) + ", \"x\": " + JsonFloat(shot.fX) +
                     ", \"y\": " + JsonFloat(shot.fY) + "}");
     out += "  \"receivers\": [";
-    const auto& receivers = doc.m_record.m_receivers;
+    const auto& receivers = doc.Record().m_receivers;
     for (size_t i = 0; i < receivers.size(); ++i) {
         out += i == 0 ? "\n    " : ",\n    ";
         out += "{\"channel\": " + std::to_string(receivers[i].nChannel) +
@@ -84,8 +79,8 @@ void PrintRecordJson(const CKVTDoc& doc) {
 
 int DumpPoint(const std::string& path, CliHost& host) {
     CPointFile point;
-    if (!point.Read(path)) {
-        host.ShowMessage(OpenFailedMessage());
+    if (const ReadError error = point.Read(path); error != ReadError::None) {
+        host.ShowMessage(OpenFailedMessage(error));
         return kExitFailed;
     }
     std::string out = "{\n  \"sample_interval\": " + JsonFloat(point.m_fSampleInterval) +
@@ -102,15 +97,16 @@ int DumpPoint(const std::string& path, CliHost& host) {
     return kExitOk;
 }
 
-const char* FormatName(int32_t type) {
+const char* FormatName(FileType type) {
     switch (type) {
-    case kFileNative:
+    case FileType::Native:
         return "KVT 原始记录 (.srw)";
-    case kFileSeg2:
+    case FileType::Seg2:
         return "SEG-2";
-    default:
-        return "SEG-Y";
+    case FileType::Segy:
+        break;
     }
+    return "SEG-Y";
 }
 
 } // namespace
@@ -122,11 +118,11 @@ int RunDump(const Args& args) {
     }
     const std::string& path = args[0];
     CliHost host;
-    if (FileTypeOfPath(path) < 0 && Lower(path).find(".point") != std::string::npos) {
+    if (!FileTypeOfPath(path) && ToLowerAscii(path).find(".point") != std::string::npos) {
         return DumpPoint(path, host);
     }
     CKVTDoc doc(host);
-    if (!OpenRecord(doc, host, path)) {
+    if (!doc.OpenDocument(path)) {
         return kExitFailed;
     }
     PrintRecordJson(doc);
@@ -140,12 +136,12 @@ int RunInfo(const Args& args) {
     }
     CliHost host;
     CKVTDoc doc(host);
-    if (!OpenRecord(doc, host, args[0])) {
+    if (!doc.OpenDocument(args[0])) {
         return kExitFailed;
     }
     const ShotHeader& h = doc.Header();
     std::printf("文件: %s\n", h.m_strPathName.c_str());
-    std::printf("格式: %s\n", FormatName(doc.m_nFileType));
+    std::printf("格式: %s\n", FormatName(doc.GetFileType()));
     std::printf("工程名称: %s\n", h.m_strProject.c_str());
     std::printf("检测单位: %s\n", h.m_strCompany.c_str());
     std::printf("检测人员: %s\n", h.m_strOperator.c_str());
@@ -156,7 +152,7 @@ int RunInfo(const Args& args) {
     std::printf("道间距(m): %.0f\n", static_cast<double>(h.m_fTraceSpacing));
     std::printf("偏移距(m): %.0f\n", static_cast<double>(h.m_fOffset));
     std::printf("道数: %d\n", h.m_nTraceCount);
-    const auto& receivers = doc.m_record.m_receivers;
+    const auto& receivers = doc.Record().m_receivers;
     if (receivers.empty()) {
         std::printf("检波点: 无\n");
     } else {
@@ -164,10 +160,10 @@ int RunInfo(const Args& args) {
                     receivers.front().nChannel, static_cast<double>(receivers.front().fPosition),
                     receivers.back().nChannel, static_cast<double>(receivers.back().fPosition));
     }
-    const ShotPoint& shot = doc.m_record.m_shot;
+    const ShotPoint& shot = doc.Record().m_shot;
     std::printf("炮点: 编号 %g, X %.2f m, Y %.2f m\n", static_cast<double>(shot.fNumber),
                 static_cast<double>(shot.fX), static_cast<double>(shot.fY));
-    std::printf("最大振幅: %d\n", doc.m_record.m_nMaxAbs);
+    std::printf("最大振幅: %d\n", doc.Record().m_nMaxAbs);
     return kExitOk;
 }
 
@@ -178,10 +174,10 @@ int RunConvert(const Args& args) {
     }
     CliHost host;
     CKVTDoc doc(host);
-    if (!OpenRecord(doc, host, args[0])) {
+    if (!doc.OpenDocument(args[0])) {
         return kExitFailed;
     }
-    if (FileTypeOfPath(args[1]) < 0) {
+    if (!FileTypeOfPath(args[1])) {
         host.ShowMessage(SaveFailedMessage());
         return kExitFailed;
     }

@@ -3,12 +3,12 @@
 #include "ArgumentList.h"
 #include "CliHost.h"
 #include "Commands.h"
-#include "OpenRecord.h"
-#include "display/CTraceRenderer.h"
+#include "base/ByteSink.h"
+#include "base/NumberText.h"
+#include "document/CKVTDoc.h"
+#include "document/Messages.h"
 #include "formats/BmpFile.h"
-#include "formats/ByteSink.h"
-#include "record/CKVTDoc.h"
-#include "record/NumberText.h"
+#include "render/CTraceRenderer.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -32,8 +32,8 @@ struct RenderOptions {
     std::string out;
     int32_t width = 1024;
     int32_t height = 768;
-    int32_t fillMode = 0;
-    int32_t scaleMode = 0;
+    FillMode fillMode = FillMode::Positive;
+    ScaleMode scaleMode = ScaleMode::Global;
     int32_t gainDb = 0;
     int32_t ampRange = 2;
     bool png = false;
@@ -76,14 +76,14 @@ std::optional<std::string> ParseOptions(const Args& args, RenderOptions& options
         if (found == std::end(modes)) {
             return "--fill takes positive, negative or wiggle";
         }
-        options.fillMode = static_cast<int32_t>(found - std::begin(modes));
+        options.fillMode = static_cast<FillMode>(found - std::begin(modes));
     }
     if (parsed.Has("--scale")) {
         const std::string& scale = parsed.Value("--scale");
         if (scale != "global" && scale != "trace") {
             return "--scale takes global or trace";
         }
-        options.scaleMode = scale == "trace" ? 1 : 0;
+        options.scaleMode = scale == "trace" ? ScaleMode::Trace : ScaleMode::Global;
     }
     if (parsed.Has("--gain")) {
         options.gainDb = ParseLeadingInt(parsed.Value("--gain"));
@@ -111,11 +111,11 @@ std::optional<std::string> ParseOptions(const Args& args, RenderOptions& options
 bool SizeIsValid(const RenderOptions& options, CliHost& host) {
     bool valid = true;
     if (options.width <= 0) {
-        host.ShowMessage({"宽度设置错误", "KVT", MessageIcon::None});
+        host.ShowMessage(ImageWidthInvalidMessage());
         valid = false;
     }
     if (options.height <= 0) {
-        host.ShowMessage({"高度设置错误", "KVT", MessageIcon::None});
+        host.ShowMessage(ImageHeightInvalidMessage());
         valid = false;
     }
     return valid;
@@ -160,13 +160,15 @@ int RunRender(const Args& args) {
         return kExitFailed;
     }
     CKVTDoc doc(host);
-    if (!OpenRecord(doc, host, options.path)) {
+    if (!doc.OpenDocument(options.path)) {
         return kExitFailed;
     }
-    doc.m_nFillMode = options.fillMode;
-    doc.m_nScaleMode = options.scaleMode;
-    doc.m_nGainDb = options.gainDb;
-    doc.m_nAmpRange = options.ampRange;
+    DisplaySettings display = doc.Display();
+    display.m_nFillMode = options.fillMode;
+    display.m_nScaleMode = options.scaleMode;
+    display.m_nGainDb = options.gainDb;
+    display.m_nAmpRange = options.ampRange;
+    doc.SetDisplay(display);
 
     static char program[] = "kvt-cli";
     static char platformOption[] = "-platform";

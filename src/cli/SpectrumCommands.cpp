@@ -3,9 +3,9 @@
 #include "ArgumentList.h"
 #include "CliHost.h"
 #include "Commands.h"
-#include "OpenRecord.h"
-#include "record/CKVTDoc.h"
-#include "record/NumberText.h"
+#include "base/NumberText.h"
+#include "document/CKVTDoc.h"
+#include "document/Messages.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -41,16 +41,14 @@ std::string SelectTraces(CKVTDoc& doc, const std::vector<int32_t>& traces) {
         return "";
     }
     const int32_t count = doc.Traces().TraceCount();
-    doc.m_nSelectMode = 3;
-    doc.m_arrSelTraces.clear();
+    doc.SetSelectMode(SelectMode::MultiTrace);
+    doc.ClearSelTraces();
     for (int32_t t : traces) {
         if (t < 0 || t >= count) {
             return "trace " + std::to_string(t) + " is outside the record's traces 0.." +
                    std::to_string(count - 1);
         }
-        if (std::find(doc.m_arrSelTraces.begin(), doc.m_arrSelTraces.end(), t) == doc.m_arrSelTraces.end()) {
-            doc.m_arrSelTraces.push_back(t);
-        }
+        doc.AddSelTrace(t);
     }
     return "";
 }
@@ -75,20 +73,22 @@ int RunSpectrum(const Args& args) {
     CliHost host;
     CKVTDoc doc(host);
     // The filter dialog's slider runs from 1 to 16.
-    int32_t divisor = doc.m_nFreqDivisor;
+    int32_t divisor = doc.Filter().m_nFreqDivisor;
     if (parsed.Has("--divisor")) {
         divisor = ParseLeadingInt(parsed.Value("--divisor"));
         if (divisor < 1 || divisor > 16) {
             return UsageError(self, "--divisor must be 1 to 16");
         }
     }
-    if (!OpenRecord(doc, host, parsed.positional[0])) {
+    if (!doc.OpenDocument(parsed.positional[0])) {
         return kExitFailed;
     }
     if (const std::string problem = SelectTraces(doc, traces); !problem.empty()) {
         return UsageError(self, problem);
     }
-    doc.m_nFreqDivisor = divisor;
+    FilterSettings settings = doc.Filter();
+    settings.m_nFreqDivisor = divisor;
+    doc.SetFilter(settings);
     const std::vector<float> spectrum = doc.ComputeRecordSpectrum();
     if (spectrum.empty()) {
         std::fprintf(stderr,
@@ -97,7 +97,7 @@ int RunSpectrum(const Args& args) {
     }
     std::string out;
     char line[96];
-    for (int32_t k = 0; k < doc.m_nSpectrumLength / 2; ++k) {
+    for (int32_t k = 0; k < doc.SpectrumLength() / 2; ++k) {
         const int length = std::snprintf(line, sizeof line, "%d\t%.9g\t%.9g\n", k, doc.SpectrumBinHz(k),
                                          static_cast<double>(spectrum[static_cast<size_t>(k)]));
         out.append(line, static_cast<size_t>(length));
@@ -127,18 +127,20 @@ int RunFilter(const Args& args) {
     const std::string& outPath = parsed.Value("-o");
     CliHost host;
     CKVTDoc doc(host);
-    if (!OpenRecord(doc, host, parsed.positional[0])) {
+    if (!doc.OpenDocument(parsed.positional[0])) {
         return kExitFailed;
     }
     if (const std::string problem = SelectTraces(doc, traces); !problem.empty()) {
         return UsageError(self, problem);
     }
-    if (FileTypeOfPath(outPath) < 0) {
+    if (!FileTypeOfPath(outPath)) {
         host.ShowMessage(SaveFailedMessage());
         return kExitFailed;
     }
     // The low-pass filter type, whose corner is the value the document keeps for it.
-    doc.m_nFilterType = 0;
+    FilterSettings filter = doc.Filter();
+    filter.m_nFilterType = FilterType::LowPass;
+    doc.SetFilter(filter);
     doc.SetFilterCornerHz(static_cast<float>(ParseLeadingFloat(parsed.Value("--corner"))));
     // Traces the filter is undefined for (silent ones, a corner outside the band) stay as they are,
     // as in the desktop program, which shows nothing about them either.

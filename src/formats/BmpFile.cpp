@@ -1,6 +1,6 @@
 #include "BmpFile.h"
 
-#include "LittleEndian.h"
+#include "base/ByteOrder.h"
 
 #include <vector>
 

@@ -2,8 +2,7 @@
 // each as blue, green, red bytes padded with zeros to a multiple of four bytes.
 #pragma once
 
-#include "ByteSink.h"
-#include "record/DocumentHost.h"
+#include "base/ByteSink.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,10 +23,5 @@ bool WriteBmp(ByteSink& sink, int32_t width, int32_t height, const uint32_t* pix
 // WriteBmp into a file that replaces `path` only when it is complete.
 bool WriteBmpFile(const std::string& path, int32_t width, int32_t height, const uint32_t* pixels,
                   size_t rowPitch);
-
-// Shown when the picture file cannot be written.
-inline Message BmpWriteFailedMessage() {
-    return {"打开Bmp文件失败！", "错误", MessageIcon::None};
-}
 
 } // namespace kvt

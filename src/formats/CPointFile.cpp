@@ -1,6 +1,6 @@
 #include "CPointFile.h"
 
-#include "LittleEndian.h"
+#include "base/ByteOrder.h"
 
 #include <cstring>
 
@@ -11,9 +11,9 @@ constexpr uint64_t kParameterOffset = 64;
 constexpr uint64_t kSampleOffset = 72;
 } // namespace
 
-bool CPointFile::Read(const std::string& path) {
+ReadError CPointFile::Read(const std::string& path) {
     FileSource source(path);
-    return source.IsOpen() && Read(static_cast<const ByteSource&>(source));
+    return source.IsOpen() ? Read(static_cast<const ByteSource&>(source)) : ReadError::CannotOpen;
 }
 
 bool CPointFile::Write(const std::string& path) const {
@@ -21,36 +21,34 @@ bool CPointFile::Write(const std::string& path) const {
     return sink.IsOpen() && WriteTo(sink) && sink.Finish();
 }
 
-bool CPointFile::Read(const ByteSource& source) {
+ReadError CPointFile::Read(const ByteSource& source) {
     uint8_t head[48];
     if (!source.ReadAt(0, head, sizeof head)) {
-        return false;
+        return ReadError::Truncated;
     }
     const std::string_view tag(reinterpret_cast<const char*>(head), 9);
     if (tag.substr(0, 3) == "OLD" || (tag != "DLQ_POINT" && tag != "dlq_point")) {
-        return false;
+        return ReadError::WrongSignature;
     }
     const int64_t parameters = le::I32(head + 40);
     const int64_t samples = le::I32(head + 44);
     uint8_t values[8];
     if (parameters < 0 || samples < 0 || !source.ReadAt(static_cast<uint64_t>(parameters), values, 8)) {
-        return false;
+        return ReadError::Truncated;
     }
     m_fSampleInterval = le::F32(values);
     m_nSampleCount = le::I32(values + 4);
     // The count must fit the bytes that follow before anything is allocated.
-    if (m_nSampleCount < 0) {
-        return false;
-    }
     std::vector<uint8_t> raw;
-    if (!source.ReadVector(static_cast<uint64_t>(samples), 4 * static_cast<size_t>(m_nSampleCount), raw)) {
-        return false;
+    if (m_nSampleCount < 0 ||
+        !source.ReadVector(static_cast<uint64_t>(samples), 4 * static_cast<size_t>(m_nSampleCount), raw)) {
+        return ReadError::CountsExceedFile;
     }
     m_samples.resize(static_cast<size_t>(m_nSampleCount));
     for (size_t i = 0; i < m_samples.size(); ++i) {
         m_samples[i] = le::I32(&raw[4 * i]);
     }
-    return true;
+    return ReadError::None;
 }
 
 bool CPointFile::WriteTo(ByteSink& sink) const {

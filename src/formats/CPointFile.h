@@ -2,8 +2,9 @@
 // Also the trace clipboard's file. Written under "BAD-POINT", completed as "DLQ_POINT".
 #pragma once
 
-#include "ByteSink.h"
-#include "ByteSource.h"
+#include "ReadError.h"
+#include "base/ByteSink.h"
+#include "base/ByteSource.h"
 
 #include <cstdint>
 #include <string>
@@ -17,9 +18,9 @@ public:
     int32_t m_nSampleCount = 1024;
     std::vector<int32_t> m_samples; // empty until read, or the trace to write
 
-    bool Read(const std::string& path);
+    ReadError Read(const std::string& path);
     bool Write(const std::string& path) const;
-    bool Read(const ByteSource& source);
+    ReadError Read(const ByteSource& source);
     bool WriteTo(ByteSink& sink) const;
 };
 

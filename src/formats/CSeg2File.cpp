@@ -1,9 +1,9 @@
 #include "CSeg2File.h"
 
-#include "AnsiText.h"
-#include "LittleEndian.h"
-#include "record/NumberText.h"
-#include "record/Truncate.h"
+#include "base/AnsiText.h"
+#include "base/ByteOrder.h"
+#include "base/NumberText.h"
+#include "base/Truncate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -51,10 +51,10 @@ size_t BytesPerSample(uint8_t format) {
 
 // The trace pointers up to the first zero slot: instruments reserve room for more traces than they
 // record and leave the unused slots zero.
-bool ReadPointers(const ByteSource& source, size_t slots, std::vector<uint32_t>& pointers) {
+ReadError ReadPointers(const ByteSource& source, size_t slots, std::vector<uint32_t>& pointers) {
     std::vector<uint8_t> table;
     if (!source.ReadVector(kFileDescSize, slots * 4, table)) {
-        return false;
+        return ReadError::Truncated;
     }
     for (size_t i = 0; i < slots; ++i) {
         const uint32_t pointer = le::U32(&table[4 * i]);
@@ -63,24 +63,32 @@ bool ReadPointers(const ByteSource& source, size_t slots, std::vector<uint32_t>&
         }
         pointers.push_back(pointer);
     }
-    return !pointers.empty();
+    return pointers.empty() ? ReadError::CountsExceedFile : ReadError::None;
 }
 
 // The trace's descriptor, strings and samples must all lie inside the file and its format must be
 // one the reader knows.
-bool LocateTrace(const ByteSource& source, uint32_t pointer, TraceBlock& block) {
+ReadError LocateTrace(const ByteSource& source, uint32_t pointer, TraceBlock& block) {
     uint8_t desc[kTraceDescSize];
     if (!source.ReadAt(pointer, desc, sizeof desc)) {
-        return false;
+        return ReadError::Truncated;
     }
     block.pointer = pointer;
     block.blockSize = le::U16(desc + 2);
     block.sampleCount = le::U32(desc + 8);
     block.format = desc[12];
     const size_t width = BytesPerSample(block.format);
-    return width != 0 && block.blockSize >= kTraceDescSize &&
-           block.sampleCount <= static_cast<uint32_t>(std::numeric_limits<int32_t>::max()) &&
-           source.Contains(block.pointer + block.blockSize, static_cast<uint64_t>(block.sampleCount) * width);
+    if (width == 0) {
+        return ReadError::UnsupportedSampleFormat;
+    }
+    if (block.blockSize < kTraceDescSize) {
+        return ReadError::Truncated;
+    }
+    if (block.sampleCount > static_cast<uint32_t>(std::numeric_limits<int32_t>::max()) ||
+        !source.Contains(block.pointer + block.blockSize, static_cast<uint64_t>(block.sampleCount) * width)) {
+        return ReadError::CountsExceedFile;
+    }
+    return ReadError::None;
 }
 
 void DecodeSamples(const std::vector<uint8_t>& raw, uint8_t format, std::vector<int32_t>& samples) {
@@ -160,32 +168,33 @@ float CSeg2File::ValueNumber(std::string_view value) {
     return static_cast<float>(number);
 }
 
-bool CSeg2File::Read(const ByteSource& source) {
+ReadError CSeg2File::Read(const ByteSource& source) {
     m_arrTraces.clear();
     m_receivers.clear();
     if (!source.ReadAt(0, m_abFileDesc.data(), m_abFileDesc.size())) {
-        return false;
+        return ReadError::Truncated;
     }
     m_fTraceSpacing = le::F32(&m_abFileDesc[16]);
     m_fOffset = le::F32(&m_abFileDesc[20]);
 
     std::vector<uint32_t> pointers;
-    if (!ReadPointers(source, le::U16(&m_abFileDesc[4]) / 4, pointers)) {
-        return false;
+    if (const ReadError error = ReadPointers(source, le::U16(&m_abFileDesc[4]) / 4, pointers);
+        error != ReadError::None) {
+        return error;
     }
     // Every block is located and checked before anything is interpreted or allocated.
     std::vector<TraceBlock> blocks(pointers.size());
     uint32_t longest = 0;
     for (size_t i = 0; i < pointers.size(); ++i) {
-        if (!LocateTrace(source, pointers[i], blocks[i])) {
-            return false;
+        if (const ReadError error = LocateTrace(source, pointers[i], blocks[i]); error != ReadError::None) {
+            return error;
         }
         longest = std::max(longest, blocks[i].sampleCount);
     }
     // Shorter traces are padded with zeros to the longest, so no sample is lost; the padded record may
     // hold no more samples than the file has bytes, which every file of equal-length traces satisfies.
     if (static_cast<uint64_t>(blocks.size()) * longest > source.Size()) {
-        return false;
+        return ReadError::CountsExceedFile;
     }
     m_nTraceCount = static_cast<int32_t>(blocks.size());
     m_nSampleCount = static_cast<int32_t>(longest);
@@ -195,14 +204,14 @@ bool CSeg2File::Read(const ByteSource& source) {
         const TraceBlock& block = blocks[i];
         if (!source.ReadAt(block.pointer, m_abTraceDesc.data(), m_abTraceDesc.size()) ||
             !source.ReadVector(block.pointer + kTraceDescSize, block.blockSize - kTraceDescSize, bytes)) {
-            return false;
+            return ReadError::Truncated;
         }
         TakeKeywords(SplitStrings(bytes), static_cast<int32_t>(i) + 1);
 
         if (!source.ReadVector(block.pointer + block.blockSize,
                                static_cast<size_t>(block.sampleCount) * BytesPerSample(block.format),
                                bytes)) {
-            return false;
+            return ReadError::Truncated;
         }
         std::vector<int32_t> samples(longest, 0);
         DecodeSamples(bytes, block.format, samples);
@@ -216,7 +225,7 @@ bool CSeg2File::Read(const ByteSource& source) {
         m_fTraceSpacing = m_receivers[0].fPosition;
         m_fOffset = m_receivers[0].fPosition;
     }
-    return true;
+    return ReadError::None;
 }
 
 void CSeg2File::TakeKeywords(const std::vector<std::string>& strings, int32_t channel) {

@@ -24,7 +24,7 @@ public:
     std::array<uint8_t, 32> m_abTraceDesc{};
 
     using FormatFile::Read;
-    bool Read(const ByteSource& source) override;
+    ReadError Read(const ByteSource& source) override;
     bool WriteTo(ByteSink& sink) const override;
 
     // The strings of a trace descriptor's string area. Offsets are not followed: every run of non-zero

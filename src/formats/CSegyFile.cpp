@@ -1,7 +1,7 @@
 #include "CSegyFile.h"
 
-#include "LittleEndian.h"
-#include "record/Truncate.h"
+#include "base/ByteOrder.h"
+#include "base/Truncate.h"
 
 #include <algorithm>
 #include <bit>
@@ -53,14 +53,6 @@ constexpr int16_t kFormatInt8 = 8;
 
 constexpr int16_t kCoordinateScale = 1000;
 
-uint16_t BigU16(const uint8_t* p) {
-    return static_cast<uint16_t>((p[0] << 8) | p[1]);
-}
-uint32_t BigU32(const uint8_t* p) {
-    return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-           (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
-}
-
 void Swap2(uint8_t* p) {
     std::swap(p[0], p[1]);
 }
@@ -81,7 +73,7 @@ bool IsBigEndian(const uint8_t* binary) {
         return true;
     }
     return !IsSegyFormatCode(le::I16(binary + kFormatCode)) &&
-           IsSegyFormatCode(static_cast<int16_t>(BigU16(binary + kFormatCode)));
+           IsSegyFormatCode(static_cast<int16_t>(be::U16(binary + kFormatCode)));
 }
 
 // Bytes per sample of the formats this reader converts; 0 for any other code.
@@ -103,13 +95,13 @@ uint64_t BytesPerSample(int16_t code) {
 int32_t DecodeSample(const uint8_t* p, int16_t code, bool big) {
     switch (code) {
     case kFormatInt32:
-        return static_cast<int32_t>(big ? BigU32(p) : le::U32(p));
+        return static_cast<int32_t>(big ? be::U32(p) : le::U32(p));
     case kFormatInt16:
-        return static_cast<int16_t>(big ? BigU16(p) : le::U16(p));
+        return static_cast<int16_t>(big ? be::U16(p) : le::U16(p));
     case kFormatInt8:
         return static_cast<int8_t>(p[0]);
     default:
-        return TruncateToInt32(std::bit_cast<float>(big ? BigU32(p) : le::U32(p)));
+        return TruncateToInt32(std::bit_cast<float>(big ? be::U32(p) : le::U32(p)));
     }
 }
 
@@ -135,10 +127,10 @@ bool FitsHeaderField(int32_t value) {
 
 } // namespace
 
-bool CSegyFile::Read(const ByteSource& source) {
+ReadError CSegyFile::Read(const ByteSource& source) {
     if (!source.ReadAt(0, m_abTextHeader.data(), m_abTextHeader.size()) ||
         !source.ReadAt(kTextHeaderSize, m_abBinaryHeader.data(), m_abBinaryHeader.size())) {
-        return false;
+        return ReadError::Truncated;
     }
     uint8_t* binary = m_abBinaryHeader.data();
     const bool big = IsBigEndian(binary);
@@ -156,8 +148,11 @@ bool CSegyFile::Read(const ByteSource& source) {
 
     const int16_t format = le::I16(binary + kFormatCode);
     const uint64_t bytesPerSample = BytesPerSample(format);
-    if (bytesPerSample == 0 || m_nSampleCount < 0) {
-        return false;
+    if (bytesPerSample == 0) {
+        return ReadError::UnsupportedSampleFormat;
+    }
+    if (m_nSampleCount < 0) {
+        return ReadError::CountsExceedFile;
     }
     // Every count is checked against the file's length before anything is allocated.
     const uint64_t traceBytes = kTraceHeaderSize + bytesPerSample * static_cast<uint64_t>(m_nSampleCount);
@@ -166,7 +161,7 @@ bool CSegyFile::Read(const ByteSource& source) {
         m_nTraceCount = static_cast<int32_t>(
             std::min<uint64_t>(dataBytes / traceBytes, std::numeric_limits<int32_t>::max()));
     } else if (static_cast<uint64_t>(m_nTraceCount) * traceBytes > dataBytes) {
-        return false;
+        return ReadError::CountsExceedFile;
     }
 
     m_arrTraces.clear();
@@ -177,7 +172,7 @@ bool CSegyFile::Read(const ByteSource& source) {
     for (int32_t i = 0; i < m_nTraceCount; ++i) {
         if (!source.ReadVector(kFileHeaderSize + traceBytes * static_cast<uint64_t>(i),
                                static_cast<size_t>(traceBytes), block)) {
-            return false;
+            return ReadError::Truncated;
         }
         std::copy_n(block.begin(), m_abTraceHeader.size(), m_abTraceHeader.begin());
         uint8_t* header = m_abTraceHeader.data();
@@ -206,7 +201,7 @@ bool CSegyFile::Read(const ByteSource& source) {
         m_receivers.push_back({i + 1, Coordinate(le::I32(header + kGroupX), scalar),
                                static_cast<float>(le::I32(header + kCdp))});
     }
-    return true;
+    return ReadError::None;
 }
 
 bool CSegyFile::WriteTo(ByteSink& sink) const {

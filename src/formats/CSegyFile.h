@@ -25,7 +25,7 @@ public:
     using FormatFile::Read;
     // Refuses a file shorter than its header, an unknown sample format, a negative sample count and a
     // trace count the file's length cannot hold.
-    bool Read(const ByteSource& source) override;
+    ReadError Read(const ByteSource& source) override;
     // Writes m_nTraceCount traces of m_nSampleCount samples. Refuses a record whose traces do not match
     // its header or whose counts or interval do not fit the 16-bit header fields.
     bool WriteTo(ByteSink& sink) const override;

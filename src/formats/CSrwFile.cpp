@@ -1,8 +1,8 @@
 #include "CSrwFile.h"
 
-#include "AnsiText.h"
-#include "LittleEndian.h"
-#include "record/Truncate.h"
+#include "base/AnsiText.h"
+#include "base/ByteOrder.h"
+#include "base/Truncate.h"
 
 #include <cstring>
 
@@ -29,28 +29,25 @@ std::string HeaderText(const uint8_t* field) {
 
 } // namespace
 
-bool CSrwFile::Read(const ByteSource& source) {
+ReadError CSrwFile::Read(const ByteSource& source) {
     uint8_t head[kSection1Offset];
     if (!source.ReadAt(0, head, sizeof head)) {
-        return false;
+        return ReadError::Truncated;
     }
     const std::string_view tag(reinterpret_cast<const char*>(head), 3);
-    if (tag == "OLD" || (tag != "DLQ" && tag != "dlq")) {
-        return false;
-    }
-    if (le::I32(head + 40) != 0) {
-        return false;
+    if (tag == "OLD" || (tag != "DLQ" && tag != "dlq") || le::I32(head + 40) != 0) {
+        return ReadError::WrongSignature;
     }
     const int64_t section1 = le::I32(head + 44);
     const int64_t section2 = le::I32(head + 48);
     const int64_t section3 = le::I32(head + 52);
     if (section1 < 0 || section2 < 0 || section3 < 0) {
-        return false;
+        return ReadError::Truncated;
     }
 
     std::vector<uint8_t> s1;
     if (!source.ReadVector(static_cast<uint64_t>(section1), kSection1Size, s1)) {
-        return false;
+        return ReadError::Truncated;
     }
     m_strProject = HeaderText(&s1[0]);
     m_strCompany = HeaderText(&s1[80]);
@@ -75,7 +72,7 @@ bool CSrwFile::Read(const ByteSource& source) {
 
     std::vector<uint8_t> s2;
     if (!source.ReadVector(static_cast<uint64_t>(section2), kTablesSize, s2)) {
-        return false;
+        return ReadError::Truncated;
     }
     m_nWordA = le::I32(&s2[0]);
     m_nWordB = le::I32(&s2[4]);
@@ -86,7 +83,7 @@ bool CSrwFile::Read(const ByteSource& source) {
     if (section2 + 108 < section3) {
         std::vector<uint8_t> tableB;
         if (!source.ReadVector(static_cast<uint64_t>(section2 + 108), 24 * 4, tableB)) {
-            return false;
+            return ReadError::Truncated;
         }
         for (size_t i = 0; i < 24; ++i) {
             m_anTableB[i] = le::I32(&tableB[4 * i]);
@@ -95,15 +92,13 @@ bool CSrwFile::Read(const ByteSource& source) {
 
     // Every count is checked against the file's length before anything is allocated.
     if (m_nTraceCount < 0 || m_nSampleCount < 0) {
-        return false;
+        return ReadError::CountsExceedFile;
     }
     const uint64_t traceBytes = 4 * static_cast<uint64_t>(m_nSampleCount);
     if (!source.Contains(static_cast<uint64_t>(section3),
-                         traceBytes * static_cast<uint64_t>(m_nTraceCount))) {
-        return false;
-    }
-    if (m_nSampleCount == 0 && m_nTraceCount > kMaxEmptyTraces) {
-        return false;
+                         traceBytes * static_cast<uint64_t>(m_nTraceCount)) ||
+        (m_nSampleCount == 0 && m_nTraceCount > kMaxEmptyTraces)) {
+        return ReadError::CountsExceedFile;
     }
 
     m_arrTraces.clear();
@@ -112,7 +107,7 @@ bool CSrwFile::Read(const ByteSource& source) {
     for (int32_t m = 0; m < m_nTraceCount; ++m) {
         if (!source.ReadVector(static_cast<uint64_t>(section3) + traceBytes * static_cast<uint64_t>(m),
                                static_cast<size_t>(traceBytes), raw)) {
-            return false;
+            return ReadError::Truncated;
         }
         std::vector<int32_t> samples(static_cast<size_t>(m_nSampleCount));
         for (size_t j = 0; j < samples.size(); ++j) {
@@ -121,7 +116,7 @@ bool CSrwFile::Read(const ByteSource& source) {
         m_arrTraces.push_back(std::move(samples));
         m_receivers.push_back({m + 1, static_cast<float>(m) * m_fTraceSpacing + m_fOffset, 0.0f});
     }
-    return true;
+    return ReadError::None;
 }
 
 bool CSrwFile::WriteTo(ByteSink& sink) const {

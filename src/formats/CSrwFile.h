@@ -26,7 +26,7 @@ public:
     std::array<int32_t, 24> m_anTableB{};
 
     using FormatFile::Read;
-    bool Read(const ByteSource& source) override;
+    ReadError Read(const ByteSource& source) override;
     bool WriteTo(ByteSink& sink) const override;
 
     // The five texts to and from a record header.

@@ -2,9 +2,9 @@
 
 namespace kvt {
 
-bool FormatFile::Read(const std::string& path) {
+ReadError FormatFile::Read(const std::string& path) {
     FileSource source(path);
-    return source.IsOpen() && Read(static_cast<const ByteSource&>(source));
+    return source.IsOpen() ? Read(static_cast<const ByteSource&>(source)) : ReadError::CannotOpen;
 }
 
 bool FormatFile::Write(const std::string& path) const {

@@ -2,8 +2,9 @@
 // table and the shot point, and the path-level Read/Write around the byte-level ones.
 #pragma once
 
-#include "ByteSink.h"
-#include "ByteSource.h"
+#include "ReadError.h"
+#include "base/ByteSink.h"
+#include "base/ByteSource.h"
 #include "record/GeometryPoints.h"
 #include "record/ShotHeader.h"
 
@@ -21,13 +22,13 @@ public:
 
     virtual ~FormatFile() = default;
 
-    // Reads the file at path; false when it cannot be opened or the reader refuses it.
-    bool Read(const std::string& path);
+    // Reads the file at path; the reason when it cannot be opened or the reader refuses it.
+    ReadError Read(const std::string& path);
     // Writes a temporary file beside path and renames it over path when complete. False when the
     // file cannot be created or any write fails; the previous file at path is then untouched.
     bool Write(const std::string& path) const;
 
-    virtual bool Read(const ByteSource& source) = 0;
+    virtual ReadError Read(const ByteSource& source) = 0;
     virtual bool WriteTo(ByteSink& sink) const = 0;
 
 protected:

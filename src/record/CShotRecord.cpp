@@ -1,7 +1,6 @@
 #include "CShotRecord.h"
 
-#include "algorithms/CAlgorithm.h"
-
+#include <algorithm>
 #include <cstdlib>
 
 namespace kvt {
@@ -14,12 +13,12 @@ void CShotRecord::UpdateMaxAbs() {
             m_traces.m_nSamples < m_header.m_nSampleCount) {
             continue;
         }
-        int64_t peak = std::llabs(CAlgorithm::FindMaxAbsSample(samples, m_header.m_nSampleCount));
-        // |INT32_MIN| does not fit the field; it stops at the largest value that does.
-        int32_t magnitude = peak > INT32_MAX ? INT32_MAX : static_cast<int32_t>(peak);
-        if (magnitude > m_nMaxAbs) {
-            m_nMaxAbs = magnitude;
+        int64_t peak = 0;
+        for (int32_t j = 0; j < m_header.m_nSampleCount; ++j) {
+            peak = std::max<int64_t>(peak, std::llabs(samples[j]));
         }
+        // |INT32_MIN| does not fit the field; it stops at the largest value that does.
+        m_nMaxAbs = std::max(m_nMaxAbs, peak > INT32_MAX ? INT32_MAX : static_cast<int32_t>(peak));
     }
 }
 

@@ -60,10 +60,10 @@ void ExpectInOrder(const std::string& text, const std::vector<std::string>& part
     }
 }
 
-void ExpectDumpRefused(const std::string& path) {
+void ExpectDumpRefused(const std::string& path, const std::string& reason) {
     const CliResult r = RunCli({"dump", path});
     EXPECT_EQ(r.exitCode, 1) << path;
-    EXPECT_EQ(r.err, "Error: 文件打开失败\n") << path;
+    EXPECT_EQ(r.err, "Error: 文件打开失败\n详细信息: " + reason + "\n") << path;
     EXPECT_EQ(r.out, "") << path;
 }
 

@@ -18,7 +18,8 @@ CliResult RunCli(const std::vector<std::string>& args);
 // Each part occurs in text, in the given order.
 void ExpectInOrder(const std::string& text, const std::vector<std::string>& parts);
 
-// `kvt-cli dump path` refuses the file: the open message, exit 1, nothing on standard output.
-void ExpectDumpRefused(const std::string& path);
+// `kvt-cli dump path` refuses the file: the open message with the reason's text, exit 1, nothing on
+// standard output.
+void ExpectDumpRefused(const std::string& path, const std::string& reason);
 
 } // namespace kvt::test

@@ -2,7 +2,7 @@
 // trace and sample index.
 #pragma once
 
-#include "record/CKVTDoc.h"
+#include "document/CKVTDoc.h"
 
 #include <cstdint>
 #include <functional>
@@ -13,17 +13,19 @@ namespace kvt::test {
 inline void LoadRecord(CKVTDoc& doc, int32_t traces, int32_t samples, float intervalUs,
                        const std::function<int32_t(int32_t trace, int32_t sample)>& value,
                        const std::string& path = "memory.srw") {
-    ShotHeader& h = doc.Header();
+    CShotRecord record;
+    ShotHeader& h = record.m_header;
     h.m_strPathName = path;
     h.m_nTraceCount = traces;
     h.m_nSampleCount = samples;
     h.m_fSampleInterval = intervalUs;
-    doc.Traces().Allocate(traces, samples);
+    record.m_traces.Allocate(traces, samples);
     for (int32_t t = 0; t < traces; ++t) {
         for (int32_t i = 0; i < samples; ++i) {
-            doc.Traces().TraceAt(t)[i] = value(t, i);
+            record.m_traces.TraceAt(t)[i] = value(t, i);
         }
     }
+    doc.AdoptRecord(std::move(record));
 }
 
 } // namespace kvt::test

@@ -1,7 +1,7 @@
 // Small records for drawing tests (Qt tests only), loaded straight into a document, and pixel helpers.
 #pragma once
 
-#include "record/CKVTDoc.h"
+#include "document/CKVTDoc.h"
 
 #include <QImage>
 
@@ -14,18 +14,19 @@ namespace kvt::test {
 // magnitude computed as opening a file computes it.
 inline void LoadTraces(CKVTDoc& doc, const std::vector<std::vector<int32_t>>& traces,
                        float interval = 10.0f) {
-    ShotHeader& h = doc.Header();
+    CShotRecord record;
+    ShotHeader& h = record.m_header;
     h.m_strPathName = "memory.srw";
     h.m_nTraceCount = static_cast<int32_t>(traces.size());
     h.m_nSampleCount = traces.empty() ? 0 : static_cast<int32_t>(traces[0].size());
     h.m_fSampleInterval = interval;
-    doc.Traces().Allocate(h.m_nTraceCount, h.m_nSampleCount);
-    doc.Traces().m_arrTraces = traces;
-    doc.m_record.m_receivers.clear();
+    record.m_traces.Allocate(h.m_nTraceCount, h.m_nSampleCount);
+    record.m_traces.m_arrTraces = traces;
     for (int32_t i = 0; i < h.m_nTraceCount; ++i) {
-        doc.m_record.m_receivers.push_back({i + 1, 5.0f + 4.0f * static_cast<float>(i), 0.0f});
+        record.m_receivers.push_back({i + 1, 5.0f + 4.0f * static_cast<float>(i), 0.0f});
     }
-    doc.UpdateMaxAbs();
+    // The peak magnitude is computed as opening a file computes it.
+    doc.AdoptRecord(std::move(record));
 }
 
 inline std::vector<std::vector<int32_t>> ZeroTraces(int32_t count, int32_t samples) {

@@ -1,6 +1,6 @@
 #include "SyntheticGather.h"
 
-#include "record/Truncate.h"
+#include "base/Truncate.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // kvt-synth: writes a synthetic shot gather as a native record.
 //   kvt-synth OUT.srw [--channels N] [--spacing M] [--offset M] [--interval US] [--samples N] [--seed S]
 #include "SyntheticGather.h"
-#include "record/NumberText.h"
+#include "base/NumberText.h"
 
 #include <cstdio>
 #include <string>

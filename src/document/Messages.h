@@ -1,0 +1,43 @@
+// Every text the document and the batch tools show, in one place: the message, its caption and icon
+// exactly as users know them, and one short reason for each way a reader can refuse a file.
+#pragma once
+
+#include "DocumentHost.h"
+#include "formats/ReadError.h"
+
+#include <string>
+#include <vector>
+
+namespace kvt {
+
+// The caption of the program's own validation boxes.
+inline constexpr const char* kAppCaption = "KVT";
+inline constexpr const char* kBatchResampleCaption = "批量重采样";
+
+// The reason shown under "文件打开失败"; "" for ReadError::None.
+const char* ReadErrorText(ReadError reason);
+
+// "文件打开失败", with the reason as its detail when there is one.
+Message OpenFailedMessage(ReadError reason = ReadError::None);
+Message SaveFailedMessage();
+// A point file whose trace does not fit the record.
+Message PointIntervalDiffersMessage();
+Message PointLengthDiffersMessage();
+// The resample dialogs' validation, interval first.
+Message ResampleIntervalRangeMessage();
+Message ResampleCountRangeMessage();
+// The image output's size check, width first; and the picture file that cannot be written.
+Message ImageWidthInvalidMessage();
+Message ImageHeightInvalidMessage();
+Message BmpWriteFailedMessage();
+
+enum class BatchTool { Combine, Extract, Stack };
+
+// After a combine, extract or stack that used `used` of `files`: the failure text when none was used;
+// otherwise the success text, followed, when some were left out, by how many and the first entry's
+// path with the inconsistency text.
+Message BatchResultMessage(BatchTool tool, int used, const std::vector<std::string>& files);
+// After a batch resample with `successes` files written.
+Message ResampleResultMessage(int successes);
+
+} // namespace kvt
