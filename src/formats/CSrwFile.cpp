@@ -102,6 +102,7 @@ ReadError CSrwFile::Read(const ByteSource& source) {
     }
 
     m_arrTraces.clear();
+    m_receivers.clear();
     m_arrTraces.reserve(static_cast<size_t>(m_nTraceCount));
     std::vector<uint8_t> raw;
     for (int32_t m = 0; m < m_nTraceCount; ++m) {
