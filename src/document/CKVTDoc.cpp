@@ -99,9 +99,8 @@ void CKVTDoc::ResetDocument() {
 }
 
 void CKVTDoc::ResetDisplayAndTool() {
-    m_display = DisplaySettings();
-    m_nEditTool = EditTool::None;
-    Notify(Change::Display | Change::Tool);
+    Assign(m_display, DisplaySettings(), Change::Display);
+    Assign(m_nEditTool, EditTool::None, Change::Tool);
 }
 
 void CKVTDoc::AdoptRecord(CShotRecord record) {
@@ -112,45 +111,27 @@ void CKVTDoc::AdoptRecord(CShotRecord record) {
 }
 
 void CKVTDoc::SetFileType(FileType type) {
-    if (type != m_nFileType) {
-        m_nFileType = type;
-        Notify(Change::Header);
-    }
+    Assign(m_nFileType, type, Change::Header);
 }
 
 void CKVTDoc::SetDisplay(const DisplaySettings& settings) {
-    if (!(settings == m_display)) {
-        m_display = settings;
-        Notify(Change::Display);
-    }
+    Assign(m_display, settings, Change::Display);
 }
 
 void CKVTDoc::SetFilter(const FilterSettings& settings) {
-    if (!(settings == m_filter)) {
-        m_filter = settings;
-        Notify(Change::Filter);
-    }
+    Assign(m_filter, settings, Change::Filter);
 }
 
 void CKVTDoc::SetMargins(const PrintMargins& margins) {
-    if (!(margins == m_margins)) {
-        m_margins = margins;
-        Notify(Change::Margins);
-    }
+    Assign(m_margins, margins, Change::Margins);
 }
 
 void CKVTDoc::SetEditTool(EditTool tool) {
-    if (tool != m_nEditTool) {
-        m_nEditTool = tool;
-        Notify(Change::Tool);
-    }
+    Assign(m_nEditTool, tool, Change::Tool);
 }
 
 void CKVTDoc::SetSelectMode(SelectMode mode) {
-    if (mode != m_nSelectMode) {
-        m_nSelectMode = mode;
-        Notify(Change::Tool);
-    }
+    Assign(m_nSelectMode, mode, Change::Tool);
 }
 
 int32_t CKVTDoc::SampleCount() const {

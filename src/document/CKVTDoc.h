@@ -188,6 +188,13 @@ private:
     // a snapshot was taken).
     void SamplesEdited(bool snapshotTaken);
     void Notify(ChangeSet changes);
+    // Stores a value and reports its change kind, when it differs from what was there.
+    template <class T> void Assign(T& member, const T& value, Change change) {
+        if (!(member == value)) {
+            member = value;
+            Notify(change);
+        }
+    }
 
     // The samples of a trace an edit may change: null unless the index is one of the record's
     // traces and the trace holds the record's sample count.

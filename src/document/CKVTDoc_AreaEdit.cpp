@@ -65,10 +65,7 @@ void CKVTDoc::ClearSelTraces() {
 }
 
 void CKVTDoc::SetSelTrace(int32_t trace) {
-    if (trace != m_nSelTrace) {
-        m_nSelTrace = trace;
-        Notify(Change::Selection);
-    }
+    Assign(m_nSelTrace, trace, Change::Selection);
 }
 
 void CKVTDoc::SetAnchorTrace(int32_t trace) {
@@ -180,6 +177,9 @@ void CKVTDoc::InterpolateAreaPoints(int32_t a, int32_t b) {
 }
 
 void CKVTDoc::ResetEditState() {
+    if (m_nSelTrace == -1 && m_nAnchorTrace == 0 && m_arrSelTraces.empty() && m_arrAreaPoints.empty()) {
+        return;
+    }
     m_nSelTrace = -1;
     m_nAnchorTrace = 0;
     m_arrSelTraces.clear();

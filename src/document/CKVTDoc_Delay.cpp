@@ -34,13 +34,13 @@ bool CKVTDoc::ApplyDelayCorrection(int32_t shift) {
 }
 
 void CKVTDoc::SetDelaySample(int32_t sample) {
-    if (sample != m_nDelaySample) {
-        m_nDelaySample = sample;
-        Notify(Change::Selection);
-    }
+    Assign(m_nDelaySample, sample, Change::Selection);
 }
 
 void CKVTDoc::BeginShotTimeShift(int32_t trace, int32_t sample) {
+    if (trace == m_nShiftTrace && sample == m_nShiftStartSample && sample == m_nShiftSample) {
+        return;
+    }
     m_nShiftTrace = trace;
     m_nShiftStartSample = sample;
     m_nShiftSample = sample;
@@ -48,10 +48,7 @@ void CKVTDoc::BeginShotTimeShift(int32_t trace, int32_t sample) {
 }
 
 void CKVTDoc::SetShiftSample(int32_t sample) {
-    if (sample != m_nShiftSample) {
-        m_nShiftSample = sample;
-        Notify(Change::Selection);
-    }
+    Assign(m_nShiftSample, sample, Change::Selection);
 }
 
 void CKVTDoc::ApplyShotTimeShift() {
@@ -66,8 +63,12 @@ void CKVTDoc::ApplyShotTimeShift() {
 }
 
 void CKVTDoc::ResetDelayLines() {
-    m_nDelayRefSample = DelayReferenceSample(m_record.m_header.m_nSampleCount);
-    m_nDelaySample = m_nDelayRefSample;
+    const int32_t reference = DelayReferenceSample(m_record.m_header.m_nSampleCount);
+    if (reference == m_nDelayRefSample && reference == m_nDelaySample) {
+        return;
+    }
+    m_nDelayRefSample = reference;
+    m_nDelaySample = reference;
     Notify(Change::Selection);
 }
 

@@ -28,6 +28,18 @@ float ReadFloat(const std::string& text) {
     return static_cast<float>(value);
 }
 
+// The texts into the record; the callers report the change once.
+void StoreTexts(const GeometryTexts& texts, CShotRecord& record) {
+    auto& receivers = record.m_receivers;
+    for (size_t i = 0; i < receivers.size() && i < texts.rows.size(); ++i) {
+        receivers[i].fPosition = ReadFloat(texts.rows[i].position);
+        receivers[i].fCdp = ReadFloat(texts.rows[i].cdp);
+    }
+    record.m_shot.fNumber = ReadFloat(texts.shotNumber);
+    record.m_shot.fX = ReadFloat(texts.shotX);
+    record.m_shot.fY = ReadFloat(texts.shotY);
+}
+
 } // namespace
 
 GeometryTexts CKVTDoc::GeometryAsTexts() const {
@@ -42,19 +54,12 @@ GeometryTexts CKVTDoc::GeometryAsTexts() const {
 }
 
 void CKVTDoc::StoreGeometry(const GeometryTexts& texts) {
-    auto& receivers = m_record.m_receivers;
-    for (size_t i = 0; i < receivers.size() && i < texts.rows.size(); ++i) {
-        receivers[i].fPosition = ReadFloat(texts.rows[i].position);
-        receivers[i].fCdp = ReadFloat(texts.rows[i].cdp);
-    }
-    m_record.m_shot.fNumber = ReadFloat(texts.shotNumber);
-    m_record.m_shot.fX = ReadFloat(texts.shotX);
-    m_record.m_shot.fY = ReadFloat(texts.shotY);
+    StoreTexts(texts, m_record);
     Notify(Change::Header);
 }
 
 void CKVTDoc::AutoFillGeometry(const GeometryTexts& texts) {
-    StoreGeometry(texts);
+    StoreTexts(texts, m_record);
     ContinueReceiverProgression(m_record.m_receivers);
     Notify(Change::Header);
 }
