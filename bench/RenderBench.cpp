@@ -2,9 +2,9 @@
 // floor that fills the picture and draws the same vertices as plain polylines; the memory a 5 x 5
 // stretch of a 1920 x 1080 view takes; and the repaint of one step of a dragged delay line.
 #include "SyntheticGather.h"
+#include "document/CKVTDoc.h"
 #include "gui/views/CMainFormView.h"
 #include "render/CTraceRenderer.h"
-#include "document/CKVTDoc.h"
 
 #include <QApplication>
 #include <QPaintEvent>
