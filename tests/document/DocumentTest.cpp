@@ -1,201 +1,263 @@
+// The document as a whole: opening, saving and resetting it, what every operation tells its host it
+// changed, and the batch tools' result messages.
 #include "FileBytes.h"
+#include "LoadedRecord.h"
+#include "RecordingHost.h"
 #include "TempDir.h"
-#include "TestRecord.h"
+#include "document/GeometryArrangement.h"
+#include "document/Messages.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <tuple>
 
 namespace kvt {
 namespace {
 
 using test::RecordingHost;
-using test::TestRecord;
 
-TEST(Document, StartsWithTheDefaultSettingsAndAnEmptyRecord) {
-    RecordingHost host;
-    const CKVTDoc doc(host);
-    EXPECT_EQ(doc.m_nFilterType, 0);
-    EXPECT_EQ(doc.m_fLowPassHz, 1000.0f);
-    EXPECT_EQ(doc.m_fHighPassHz, 0.0f);
-    EXPECT_EQ(doc.m_nSpectrumLength, 1024);
-    EXPECT_EQ(doc.m_nFreqDivisor, 4);
-    EXPECT_EQ(doc.m_crSpectrumBack, 0u);
-    EXPECT_EQ(doc.m_crSpectrumCurve, 0x0000FFu);
-    EXPECT_EQ(doc.m_crGateCurve, 0x00FF00u);
-    EXPECT_TRUE(doc.m_bSpectrumFill && doc.m_bShowGate && doc.m_bShowGrid && doc.m_bShowControlPoints);
-    EXPECT_EQ(doc.m_nAmpRange, 2);
-    EXPECT_EQ(doc.m_nHStretch, 1);
-    EXPECT_EQ(doc.m_nVStretch, 1);
-    EXPECT_EQ(doc.m_nSelTrace, -1);
-    EXPECT_EQ(doc.m_nCopiedTrace, -1);
-    EXPECT_EQ(doc.m_nShiftTrace, -1);
-    // One fifth of the default 1024 samples.
-    EXPECT_EQ(doc.m_nDelayRefSample, 204);
-    EXPECT_EQ(doc.m_nDelaySample, 204);
-    EXPECT_EQ(doc.m_nFileType, kFileNative);
-    EXPECT_FALSE(doc.m_bDataChanged);
-    EXPECT_FALSE(doc.IsLoaded());
-    EXPECT_EQ(doc.Header().m_strTestDate, "2013-8-15");
-    EXPECT_EQ(doc.Header().m_nTraceCount, 12);
-    EXPECT_EQ(doc.Traces().TraceAt(0), nullptr);
-    EXPECT_TRUE(host.messages.empty());
+const ChangeSet kEdit = Change::Samples | Change::Modified | Change::Header | Change::History;
+const ChangeSet kEditWithoutSnapshot = Change::Samples | Change::Modified | Change::Header;
+const ChangeSet kNewRecord = Change::Record | Change::Samples | Change::Header | Change::Selection |
+                             Change::Tool | Change::Modified | Change::History;
+
+// Three traces of sixteen samples with texts, receivers and a shot point; one sample of -90000.
+CShotRecord SmallRecord(const std::string& path) {
+    CShotRecord record;
+    ShotHeader& h = record.m_header;
+    h.m_strPathName = path;
+    h.m_strProject = "P1";
+    h.m_nTraceCount = 3;
+    h.m_nSampleCount = 16;
+    h.m_fSampleInterval = 125.0f;
+    record.m_traces.Allocate(3, 16);
+    record.m_traces.TraceAt(2)[5] = -90000;
+    record.m_receivers = {{1, 5.0f, 1.0f}, {2, 9.0f, 1.0f}, {3, 13.0f, 1.0f}};
+    record.m_shot = {3.0f, 4.0f, 5.0f};
+    return record;
 }
 
 TEST(Document, TheFirstRecordExtensionFoundAnywhereInThePathChoosesTheFormat) {
-    EXPECT_EQ(FileTypeOfPath("/data/A.SRW"), kFileNative);
-    EXPECT_EQ(FileTypeOfPath("/data/a.SeG2"), kFileSeg2);
-    EXPECT_EQ(FileTypeOfPath("/data/a.sg2"), kFileSeg2);
-    EXPECT_EQ(FileTypeOfPath("/data/a.Sgy"), kFileSegy);
-    EXPECT_EQ(FileTypeOfPath("/data/a.segy"), kFileSegy);
-    EXPECT_EQ(FileTypeOfPath("/data/x.srw/b.sgy"), kFileNative) << "the folder name matches first";
-    EXPECT_EQ(FileTypeOfPath("/data/a.sgy.seg2"), kFileSeg2) << ".seg2 is searched before .sgy";
-    EXPECT_EQ(FileTypeOfPath("/data/a.dat"), -1);
-    EXPECT_EQ(FileTypeOfPath("/data/a.point"), -1);
-
-    TestRecord r;
-    EXPECT_FALSE(r.doc.OpenByPath("/nowhere/a.dat"));
-    EXPECT_FALSE(r.doc.SaveByPath("/nowhere/a.dat"));
-    EXPECT_TRUE(r.host.messages.empty()) << "an unknown extension fails silently";
+    // A folder name can decide, and ".seg2" is searched before ".sgy".
+    const std::pair<const char*, std::optional<FileType>> cases[] = {
+        {"/d/A.SRW", FileType::Native},    {"/d/a.SeG2", FileType::Seg2},
+        {"/d/a.sg2", FileType::Seg2},      {"/d/a.Sgy", FileType::Segy},
+        {"/d/a.segy", FileType::Segy},     {"/d/x.srw/b.sgy", FileType::Native},
+        {"/d/a.sgy.seg2", FileType::Seg2}, {"/d/a.dat", std::nullopt},
+        {"/d/a.point", std::nullopt}};
+    for (const auto& [path, type] : cases) {
+        EXPECT_EQ(FileTypeOfPath(path), type) << path;
+    }
 }
 
-TEST(Document, OpeningCopiesTheFileAndFailingLeavesTheRecordAlone) {
+TEST(Document, OpeningReadsTheFileAndOnlyTheNativeFormatCarriesTexts) {
     test::TempDir dir;
-    TestRecord r(3, 16, 125.0f);
-    r.doc.Header().m_strProject = "P1";
-    r.doc.Traces().TraceAt(2)[5] = -90000;
-    ASSERT_TRUE(r.doc.SaveSrw(dir.File("a.srw")));
-    ASSERT_TRUE(r.doc.SaveSeg2(dir.File("a.sg2")));
+    CKVTDoc source;
+    source.AdoptRecord(SmallRecord("x.srw"));
+    // SEG-2 and SEG-Y carry no texts: the record keeps the reset's.
+    const std::tuple<const char*, FileType, const char*> cases[] = {{"a.srw", FileType::Native, "P1"},
+                                                                    {"a.sg2", FileType::Seg2, "MORAVENT"},
+                                                                    {"a.sgy", FileType::Segy, "MORAVENT"}};
+    for (const auto& [name, type, project] : cases) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(source.SaveByPath(dir.File(name)));
+        RecordingHost host;
+        CKVTDoc doc(host);
+        test::LoadRecord(doc, 2, 8, 250.0f, [](int32_t, int32_t i) { return i; });
+        doc.ApplyDelayCorrection(1); // a record with history, which opening discards
+        host.Clear();
+        ASSERT_TRUE(doc.OpenDocument(dir.File(name)));
+        EXPECT_EQ(doc.GetPathName(), dir.File(name));
+        EXPECT_EQ(doc.GetFileType(), type);
+        EXPECT_EQ(doc.Header().m_strProject, project);
+        EXPECT_EQ(doc.Traces().TraceAt(2)[5], -90000);
+        EXPECT_EQ(doc.Record().m_nMaxAbs, 90000);
+        EXPECT_FALSE(doc.IsDataChanged() || doc.CanUndo());
+        EXPECT_EQ(host.AllChanges(), kNewRecord);
+        EXPECT_TRUE(host.messages.empty());
+    }
+}
 
+TEST(Document, AFileThatCannotBeOpenedIsReportedWithItsReasonAndLeavesTheDocumentEmpty) {
+    test::TempDir dir;
+    test::WriteBytes(dir.File("short.srw"), {'D', 'L', 'Q'});
+    test::WriteBytes(dir.File("other.srw"), std::vector<uint8_t>(512, 'x'));
+    test::WriteBytes(dir.File("a.dat"), std::vector<uint8_t>(512, 0));
+    struct Case {
+        const char* name;
+        ReadError reason;
+        const char* detail;
+    } cases[] = {
+        {"missing.srw", ReadError::CannotOpen, "文件不存在或无法读取"},
+        {"short.srw", ReadError::Truncated, "文件不完整，数据被截断"},
+        {"other.srw", ReadError::WrongSignature, "文件标识不符，不是该格式的记录"},
+        {"a.dat", ReadError::UnknownFileType, "无法从文件名识别记录格式"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingHost host;
+        CKVTDoc doc(host);
+        test::LoadRecord(doc, 2, 8, 250.0f, [](int32_t, int32_t i) { return i; });
+        doc.ApplyDelayCorrection(1);
+        EXPECT_FALSE(doc.OpenDocument(dir.File(c.name)));
+        EXPECT_EQ(host.messages, std::vector<Message>{OpenFailedMessage(c.reason)});
+        EXPECT_EQ(OpenFailedMessage(c.reason),
+                  (Message{"文件打开失败", "Error", MessageIcon::Error, c.detail}));
+        EXPECT_FALSE(doc.IsLoaded());
+        EXPECT_EQ(doc.Traces().TraceCount(), 0);
+        EXPECT_FALSE(doc.IsDataChanged() || doc.CanUndo());
+    }
+}
+
+TEST(Document, SaveWritesOnlyAChangedRecordAndSavingAsKeepsThePathFlagAndHistory) {
+    test::TempDir dir;
     RecordingHost host;
     CKVTDoc doc(host);
-    doc.m_nFileType = kFileSegy;
-    doc.PushSnapshot();
-    ASSERT_TRUE(doc.OpenByPath(dir.File("a.srw")));
-    EXPECT_EQ(doc.GetPathName(), dir.File("a.srw"));
-    EXPECT_EQ(doc.Header().m_strProject, "P1");
-    EXPECT_EQ(doc.Header().m_nTraceCount, 3);
-    EXPECT_EQ(doc.Traces().TraceAt(2)[5], -90000);
-    EXPECT_EQ(doc.m_record.m_nMaxAbs, 90000);
-    // Opening leaves the file type, the history and the data-changed flag to its callers.
-    EXPECT_EQ(doc.m_nFileType, kFileSegy);
-    EXPECT_EQ(doc.m_nUndoPos, 1);
-    EXPECT_FALSE(doc.m_bDataChanged);
-
-    // SEG-2 carries no texts: the record keeps the ones it had.
-    doc.ResetDocument();
-    doc.Header().m_strOperator = "kept";
-    ASSERT_TRUE(doc.OpenSeg2(dir.File("a.sg2")));
-    EXPECT_EQ(doc.Header().m_strOperator, "kept");
-    EXPECT_EQ(doc.Header().m_strProject, "MORAVENT");
-    EXPECT_EQ(doc.Header().m_nSampleCount, 16);
-    EXPECT_TRUE(host.messages.empty());
-
-    const CTraceMatrix before = doc.Traces();
-    test::WriteBytes(dir.File("bad.srw"), {'n', 'o', 't'});
-    EXPECT_FALSE(doc.OpenByPath(dir.File("bad.srw")));
-    EXPECT_FALSE(doc.OpenByPath(dir.File("missing.sgy")));
-    ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0], OpenFailedMessage());
-    EXPECT_EQ(host.messages[0].text, "文件打开失败");
-    EXPECT_EQ(host.messages[0].caption, "Error");
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::Error);
-    EXPECT_EQ(doc.Traces(), before);
-    EXPECT_EQ(doc.GetPathName(), dir.File("a.sg2"));
-}
-
-TEST(Document, SavingAsKeepsThePathTheFlagAndTheHistory) {
-    test::TempDir dir;
-    TestRecord r;
-    r.doc.Header().m_strPathName = dir.File("a.srw");
-    r.Edit(7);
-    ASSERT_TRUE(r.doc.SaveByPath(dir.File("b.segy")));
-    EXPECT_EQ(r.doc.GetPathName(), dir.File("a.srw"));
-    EXPECT_TRUE(r.doc.m_bDataChanged);
-    EXPECT_EQ(r.doc.m_nUndoPos, 1);
+    doc.AdoptRecord(SmallRecord(dir.File("a.srw")));
+    doc.SaveCurrent();
     EXPECT_FALSE(std::filesystem::exists(dir.File("a.srw")));
+
+    doc.ApplyDelayCorrection(1);
+    host.Clear();
+    ASSERT_TRUE(doc.SaveByPath(dir.File("b.segy")));
+    EXPECT_EQ(doc.GetPathName(), dir.File("a.srw"));
+    EXPECT_TRUE(doc.IsDataChanged() && doc.CanUndo());
+    EXPECT_TRUE(host.changes.empty());
 
     // "保存" writes to the file the record came from, in that file's format.
-    r.doc.SaveCurrent();
+    doc.SaveCurrent();
     EXPECT_TRUE(std::filesystem::exists(dir.File("a.srw")));
-    EXPECT_FALSE(r.doc.m_bDataChanged);
-    EXPECT_EQ(r.doc.m_nUndoPos, 0);
+    EXPECT_FALSE(doc.IsDataChanged() || doc.CanUndo());
+    EXPECT_EQ(host.AllChanges(), Change::Modified | Change::Header | Change::History);
 
-    EXPECT_FALSE(r.doc.SaveSrw(dir.File("no/such/folder/c.srw")));
-    ASSERT_EQ(r.host.messages.size(), 1u);
-    EXPECT_EQ(r.host.messages[0], (Message{"保存文件失败", "Error", MessageIcon::Error}));
-}
-
-TEST(Document, SaveWritesNothingUnlessTheDataChanged) {
-    test::TempDir dir;
-    TestRecord r;
-    r.doc.Header().m_strPathName = dir.File("a.srw");
-    r.doc.SaveCurrent();
-    EXPECT_FALSE(std::filesystem::exists(dir.File("a.srw")));
-
-    // A record that was never opened has no path: nothing is written and nothing is said.
-    r.doc.Header().m_strPathName.clear();
-    r.Edit(3);
-    r.doc.SaveCurrent();
-    EXPECT_TRUE(r.doc.m_bDataChanged);
-    EXPECT_EQ(r.doc.m_nUndoPos, 1);
-    EXPECT_TRUE(r.host.messages.empty());
+    // A record never opened, or a path that names no format: nothing is written and nothing said.
+    doc.AdoptRecord(SmallRecord(""));
+    doc.ApplyDelayCorrection(1);
+    doc.SaveCurrent();
+    EXPECT_TRUE(doc.IsDataChanged() && doc.CanUndo());
+    EXPECT_FALSE(doc.SaveByPath(dir.File("c.dat")));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(doc.SaveByPath(dir.File("no/such/folder/c.srw")));
+    EXPECT_EQ(host.messages,
+              std::vector<Message>{(Message{"保存文件失败", "Error", MessageIcon::Error, ""})});
 }
 
 TEST(Document, ResetKeepsGeometryAndSettingsAndRestartsTheEditState) {
-    TestRecord r(4, 1000);
-    CKVTDoc& doc = r.doc;
-    doc.m_record.m_receivers = {{1, 5.0f, 1.0f}};
-    doc.m_record.m_shot = {3.0f, 4.0f, 5.0f};
-    doc.m_record.m_nMaxAbs = 99;
-    doc.m_nFileType = kFileSeg2;
-    doc.m_fLowPassHz = 50.0f;
-    doc.m_nMarginTop = 7;
-    doc.m_nGainDb = 6;
-    doc.m_nScaleMode = 1;
-    doc.m_nFillMode = 2;
-    doc.m_nEditTool = 3;
-    doc.m_nSelectMode = 2;
-    doc.m_nSelTrace = 1;
-    doc.m_nAnchorTrace = 2;
-    doc.m_nCopiedTrace = 1;
-    doc.m_nShiftTrace = 2;
-    doc.m_nShiftStartSample = 10;
-    doc.m_nShiftSample = 20;
-    doc.m_arrSelTraces = {0, 1};
+    CKVTDoc doc;
+    EXPECT_EQ(doc.DelayRefSample(), 204) << "a fifth of the default 1024 samples";
+    CShotRecord record = SmallRecord("/records/a.srw");
+    record.m_header.m_nSampleCount = 1000;
+    record.m_traces.Allocate(3, 1000);
+    record.m_traces.TraceAt(0)[0] = 99;
+    doc.AdoptRecord(std::move(record));
+    const DisplaySettings display{FillMode::Wiggle, ScaleMode::Trace, 6, 3, 2, 4};
+    doc.SetDisplay(display);
+    doc.SetFileType(FileType::Seg2);
+    doc.SetEditTool(EditTool::Operation);
+    doc.SetSelectMode(SelectMode::MultiTrace);
+    doc.SetSelTrace(1);
+    doc.AddSelTrace(0);
     doc.AddAreaPoint(0, 5, 0, 0);
-    r.Edit(4);
+    doc.BeginShotTimeShift(2, 10);
+    doc.ApplyDelayCorrection(1);
 
     doc.ResetDocument();
-    EXPECT_EQ(doc.m_record.m_receivers.size(), 1u);
-    EXPECT_EQ(doc.m_record.m_shot.fY, 5.0f);
-    EXPECT_EQ(doc.m_record.m_nMaxAbs, 99);
-    EXPECT_EQ(doc.m_nFileType, kFileSeg2);
-    EXPECT_EQ(doc.m_fLowPassHz, 50.0f);
-    EXPECT_EQ(doc.m_nMarginTop, 7);
-    EXPECT_EQ(doc.m_nGainDb, 6);
-    EXPECT_EQ(doc.m_nScaleMode, 1);
-    EXPECT_EQ(doc.m_nFillMode, 2);
-    EXPECT_EQ(doc.m_nEditTool, 3);
+    EXPECT_EQ(doc.Record().m_receivers.size(), 3u);
+    EXPECT_EQ(doc.Record().m_nMaxAbs, 99);
+    EXPECT_EQ(doc.GetFileType(), FileType::Seg2);
+    EXPECT_EQ(doc.Display(), display);
+    EXPECT_EQ(doc.GetEditTool(), EditTool::Operation);
 
-    EXPECT_EQ(doc.m_nSelectMode, 0);
-    EXPECT_EQ(doc.m_nSelTrace, -1);
-    EXPECT_EQ(doc.m_nAnchorTrace, 0);
-    EXPECT_EQ(doc.m_nCopiedTrace, -1);
-    EXPECT_EQ(doc.m_nShiftTrace, -1);
-    EXPECT_EQ(doc.m_nShiftStartSample, 0);
-    EXPECT_EQ(doc.m_nShiftSample, 0);
-    EXPECT_TRUE(doc.m_arrSelTraces.empty());
-    EXPECT_TRUE(doc.m_arrAreaPoints.empty());
-    EXPECT_EQ(doc.m_nUndoPos, 0);
-    EXPECT_TRUE(doc.m_arrHistory.empty());
-    EXPECT_FALSE(doc.m_bDataChanged);
-    // The delay lines start at one fifth of the record as it was before the reset.
-    EXPECT_EQ(doc.m_nDelayRefSample, 200);
-    EXPECT_EQ(doc.m_nDelaySample, 200);
-    EXPECT_EQ(doc.Header().m_nSampleCount, 1024);
-    EXPECT_EQ(doc.Header().m_strPathName, "");
+    EXPECT_EQ(doc.GetSelectMode(), SelectMode::Above);
+    EXPECT_EQ(std::tuple(doc.SelTrace(), doc.ShiftTrace(), doc.ShiftStartSample()), std::tuple(-1, -1, 0));
+    EXPECT_TRUE(doc.SelTraces().empty() && doc.AreaPoints().empty());
+    EXPECT_FALSE(doc.CanUndo() || doc.IsDataChanged() || doc.IsLoaded());
     EXPECT_EQ(doc.Traces().TraceCount(), 0);
+    // The delay lines start at one fifth of the record as it was before the reset.
+    EXPECT_EQ(doc.DelayRefSample(), 200);
+    EXPECT_EQ(doc.DelaySample(), 200);
+}
+
+TEST(Document, EachOperationReportsExactlyWhatItChanged) {
+    struct Case {
+        const char* what;
+        std::function<void(CKVTDoc&)> prepare;
+        std::function<void(CKVTDoc&)> act;
+        ChangeSet expected;
+    };
+    const auto none = [](CKVTDoc&) {};
+    const Case cases[] = {
+        {"operation command", none, [](CKVTDoc& d) { d.OperateAmplify(); }, kEdit},
+        {"operation on nothing selected", [](CKVTDoc& d) { d.SetSelTrace(-1); },
+         [](CKVTDoc& d) { d.OperateCut(); }, kEditWithoutSnapshot},
+        {"swap of one selected trace",
+         [](CKVTDoc& d) { d.SetSelectMode(SelectMode::MultiTrace); },
+         [](CKVTDoc& d) { d.OperateSwap(); },
+         {}},
+        {"filter", none, [](CKVTDoc& d) { d.ApplyFilter(); }, kEditWithoutSnapshot},
+        {"delay correction", none, [](CKVTDoc& d) { d.ApplyDelayCorrection(3); }, kEdit},
+        {"undo", [](CKVTDoc& d) { d.OperateAmplify(); }, [](CKVTDoc& d) { d.Undo(); }, kEdit},
+        {"undo of nothing", none, [](CKVTDoc& d) { d.Undo(); }, {}},
+        {"resample", none, [](CKVTDoc& d) { d.ResampleRecord(128, 250.0f); }, kEdit},
+        {"resample to the same", none, [](CKVTDoc& d) { d.ResampleRecord(64, 250.0f); }, {}},
+        {"equal display", none, [](CKVTDoc& d) { d.SetDisplay(DisplaySettings{}); }, {}},
+        {"display", none, [](CKVTDoc& d) { d.SetDisplay({FillMode::Wiggle}); }, Change::Display},
+        {"filter corner", none, [](CKVTDoc& d) { d.SetFilterCornerHz(50.0f); }, Change::Filter},
+        {"margins", none, [](CKVTDoc& d) { d.SetMargins({5}); }, Change::Margins},
+        {"edit tool", none, [](CKVTDoc& d) { d.SetEditTool(EditTool::AreaEdit); }, Change::Tool},
+        {"select mode", none, [](CKVTDoc& d) { d.SetSelectMode(SelectMode::MultiTrace); }, Change::Tool},
+        {"selected trace", none, [](CKVTDoc& d) { d.AddSelTrace(2); }, Change::Selection},
+        {"trace outside the record", none, [](CKVTDoc& d) { d.AddSelTrace(9); }, {}},
+        {"area point", none, [](CKVTDoc& d) { d.AddAreaPoint(1, 5, 0, 0); }, Change::Selection},
+        {"delay line", none, [](CKVTDoc& d) { d.SetDelaySample(30); }, Change::Selection},
+        {"geometry", none, [](CKVTDoc& d) { d.StoreGeometry(d.GeometryAsTexts()); }, Change::Header},
+        {"file type", none, [](CKVTDoc& d) { d.SetFileType(FileType::Seg2); }, Change::Header},
+        {"data-changed flag", none, [](CKVTDoc& d) { d.SetDataChanged(true); },
+         Change::Modified | Change::Header},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingHost host;
+        CKVTDoc doc(host);
+        test::LoadRecord(doc, 4, 64, 250.0f, [](int32_t t, int32_t i) { return (t + 1) * (i % 9 - 4); });
+        doc.SetEditTool(EditTool::Operation);
+        doc.SetSelectMode(SelectMode::SingleTrace);
+        doc.SetSelTrace(0);
+        doc.AddSelTrace(1);
+        doc.SetFilterCornerHz(20.0f);
+        c.prepare(doc);
+        host.Clear();
+        c.act(doc);
+        EXPECT_EQ(host.AllChanges(), c.expected);
+    }
+}
+
+TEST(BatchResultMessage, SuccessFailureAndTheNoteNamingTheFirstEntry) {
+    const std::vector<std::string> three = {"/d/first.srw", "/d/b.srw", "/d/c.srw"};
+    const std::string note = "个文件与\r\n/d/first.srw 采样参数不一致,未参与";
+    struct Case {
+        BatchTool tool;
+        int used;
+        std::string text;
+        const char* caption;
+    } cases[] = {
+        {BatchTool::Combine, 3, "成功合并3个文件", "合并文件"},
+        {BatchTool::Combine, 2, "成功合并2个文件,有1" + note + "合并", "合并文件"},
+        {BatchTool::Combine, 0, "合并文件失败", "合并文件"},
+        {BatchTool::Extract, 1, "成功提取1个文件,有2" + note + "提取", "通道提取"},
+        {BatchTool::Extract, 0, "通道提取失败", "通道提取"},
+        {BatchTool::Stack, 3, "成功垂直叠加3个文件", "垂直叠加"},
+        {BatchTool::Stack, 2, "成功垂直叠加2个文件,有1" + note + "叠加", "垂直叠加"},
+        {BatchTool::Stack, -1, "垂直叠加失败", "垂直叠加"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(BatchResultMessage(c.tool, c.used, three),
+                  (Message{c.text, c.caption, MessageIcon::None, ""}));
+    }
+    EXPECT_EQ(ResampleResultMessage(2), (Message{"成功重采样2个文件", "批量重采样", MessageIcon::None, ""}));
+    EXPECT_EQ(ResampleResultMessage(0), (Message{"批量重采样失败", "批量重采样", MessageIcon::None, ""}));
 }
 
 } // namespace

@@ -5,76 +5,27 @@
 namespace kvt {
 namespace {
 
-TEST(TraceMatrix, NewRecordDeclaresTracesButHoldsNone) {
-    CShotRecord record;
-    EXPECT_EQ(record.m_header.m_nTraceCount, 12);
-    for (int32_t i = 0; i < 12; ++i) {
-        EXPECT_EQ(record.m_traces.TraceAt(i), nullptr);
+using Traces = std::vector<std::vector<int32_t>>;
+
+TEST(ShotRecord, PeakIsTheLargestMagnitudeOverTheTracesTheHeaderDeclares) {
+    // Traces and samples in the header, the traces held, the peak.
+    const std::tuple<int32_t, int32_t, Traces, int32_t> cases[] = {
+        {2, 3, {{3, -5, 5}, {-4, 4, 1}}, 5},
+        {2, 3, {{1, 2, 3}, {INT32_MIN, 0, 0}}, INT32_MAX}, // |INT32_MIN| stops at INT32_MAX
+        {1, 2, {{1, -2, 99}}, 2},                          // samples beyond the header's count
+        {1, 1, {{1}, {99}}, 1},                            // traces beyond the header's count
+        {12, 1024, {}, 0},                                 // a new record declares traces but holds none
+        {1, 4, {{1, 2, 3}}, 0}};                           // traces shorter than the header says
+    for (const auto& [traceCount, sampleCount, traces, peak] : cases) {
+        CShotRecord record;
+        record.m_header.m_nTraceCount = traceCount;
+        record.m_header.m_nSampleCount = sampleCount;
+        record.m_traces.m_arrTraces = traces;
+        record.m_traces.m_nSamples = traces.empty() ? 0 : static_cast<int32_t>(traces[0].size());
+        record.m_nMaxAbs = -1;
+        record.UpdateMaxAbs();
+        EXPECT_EQ(record.m_nMaxAbs, peak) << testing::PrintToString(traces);
     }
-    record.UpdateMaxAbs();
-    EXPECT_EQ(record.m_nMaxAbs, 0);
-}
-
-TEST(TraceMatrix, CopiesAreDeep) {
-    CTraceMatrix a;
-    a.Allocate(2, 3);
-    a.TraceAt(1)[2] = 7;
-    CTraceMatrix b = a;
-    b.TraceAt(1)[2] = 9;
-    EXPECT_EQ(a.TraceAt(1)[2], 7);
-    EXPECT_EQ(b.m_nSamples, 3);
-    a = a;
-    EXPECT_EQ(a.TraceAt(1)[2], 7);
-}
-
-TEST(TraceMatrix, ResizeKeepsTheHeadAndZeroFillsTheTail) {
-    CTraceMatrix m;
-    m.Allocate(2, 1024);
-    for (int32_t i = 0; i < 1024; ++i) {
-        m.TraceAt(0)[i] = i + 1;
-    }
-    m.ResizeSamples(1024, 2048);
-    ASSERT_EQ(m.m_nSamples, 2048);
-    EXPECT_EQ(m.TraceAt(0)[1023], 1024);
-    EXPECT_EQ(m.TraceAt(0)[1024], 0);
-    EXPECT_EQ(m.TraceAt(0)[2047], 0);
-    m.ResizeSamples(2048, 1024);
-    ASSERT_EQ(m.m_arrTraces[0].size(), 1024u);
-    EXPECT_EQ(m.TraceAt(0)[1023], 1024);
-    EXPECT_EQ(m.TraceAt(2), nullptr);
-}
-
-TEST(ShotRecord, PeakIsTheLargestMagnitudeOverAllTraces) {
-    CShotRecord record;
-    record.m_header.m_nTraceCount = 2;
-    record.m_header.m_nSampleCount = 3;
-    record.m_traces.Allocate(2, 3);
-    record.m_traces.m_arrTraces[0] = {3, -5, 5};
-    record.m_traces.m_arrTraces[1] = {-4, 4, 1};
-    record.UpdateMaxAbs();
-    EXPECT_EQ(record.m_nMaxAbs, 5);
-
-    record.m_traces.m_arrTraces[1] = {INT32_MIN, 0, 0};
-    record.UpdateMaxAbs();
-    EXPECT_EQ(record.m_nMaxAbs, INT32_MAX) << "the magnitude of the most negative sample saturates";
-}
-
-TEST(ShotRecord, ResetRestoresTheDefaultHeaderButKeepsGeometry) {
-    CShotRecord record;
-    record.m_header.m_strProject = "X";
-    record.m_header.m_nSampleCount = 4096;
-    record.m_traces.Allocate(3, 10);
-    record.m_receivers.push_back({1, 2.0f, 0.0f});
-    record.m_shot.fX = 3.0f;
-    record.m_nMaxAbs = 77;
-    record.Reset();
-    EXPECT_EQ(record.m_header.m_strProject, "MORAVENT");
-    EXPECT_EQ(record.m_header.m_strTestDate, "2013-8-15");
-    EXPECT_EQ(record.m_header.m_nSampleCount, 1024);
-    EXPECT_EQ(record.m_traces.TraceCount(), 0);
-    EXPECT_EQ(record.m_receivers.size(), 1u);
-    EXPECT_EQ(record.m_shot.fX, 3.0f);
-    EXPECT_EQ(record.m_nMaxAbs, 77);
 }
 
 } // namespace

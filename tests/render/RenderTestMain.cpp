@@ -1,12 +1,9 @@
 // Drawing needs a QGuiApplication (fonts); the offscreen platform needs no display.
 #include <QGuiApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

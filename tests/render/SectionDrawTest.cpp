@@ -1,18 +1,17 @@
 // The whole section: layout, axes, time lines and the edit overlays.
 #include "SectionRecords.h"
-#include "display/CTraceRenderer.h"
-#include "display/SectionAxes.h"
+#include "render/CTraceRenderer.h"
+#include "render/SectionAxes.h"
 
 #include <QPainter>
+
+#include <algorithm>
+#include <ranges>
 
 #include <gtest/gtest.h>
 
 namespace kvt {
 namespace {
-
-using test::BlackRunHeight;
-using test::IsBlack;
-using test::IsWhite;
 
 class SectionDraw : public ::testing::Test {
 protected:
@@ -23,210 +22,124 @@ protected:
         renderer.DrawRecord(painter, PixelRect{0, 0, width, height}, overlays);
         return image;
     }
+    const PixelRect& Cell(size_t trace) const { return layout.m_arrTraceRects[trace]; }
+    int Centre(size_t trace) const { return Cell(trace).left + Cell(trace).Width() / 2; }
     // A column inside the first cell that no zero trace touches.
-    int QuietColumn() const { return layout.m_arrTraceRects[0].left + layout.m_arrTraceRects[0].Width() / 4; }
+    int QuietColumn() const { return Cell(0).left + Cell(0).Width() / 4; }
+    // Black rows in column x within six rows of y.
+    static int BlackRows(const QImage& image, int x, int y) {
+        const auto black = [&](int row) { return test::IsBlack(image, x, row); };
+        return static_cast<int>(std::ranges::count_if(std::views::iota(y - 6, y + 7), black));
+    }
 
     CKVTDoc doc;
     TraceLayout layout;
     CTraceRenderer renderer{doc, layout};
 };
 
-TEST_F(SectionDraw, WithoutARecordThePictureIsWhiteAndTheLayoutKept) {
-    layout.m_rcPlot = {1, 2, 3, 4};
-    layout.m_arrTraceRects = {{5, 6, 7, 8}};
-    const QImage image = Draw(64, 48, true);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            ASSERT_TRUE(IsWhite(image, x, y)) << x << "," << y;
-        }
-    }
-    EXPECT_EQ(layout.m_rcPlot, (PixelRect{1, 2, 3, 4}));
-    EXPECT_EQ(layout.m_arrTraceRects.size(), 1u);
-}
-
-TEST_F(SectionDraw, CellsTileThePlotAndZeroTracesAreStraightLinesThroughTheirCentres) {
-    test::LoadTraces(doc, test::ZeroTraces(3, 1024));
-    const QImage image = Draw(320, 400);
-    const PixelRect plot = layout.m_rcPlot;
-    EXPECT_GT(plot.left, 0);
-    EXPECT_LT(plot.right, 320);
-    EXPECT_LT(plot.bottom, 400);
-    ASSERT_EQ(layout.m_arrTraceRects.size(), 3u);
-    EXPECT_EQ(layout.m_arrTraceRects[0].left, plot.left);
-    for (const PixelRect& cell : layout.m_arrTraceRects) {
-        EXPECT_EQ(cell.top, plot.top);
-        EXPECT_EQ(cell.bottom, plot.bottom);
-        const int xc = cell.left + cell.Width() / 2;
-        for (int y = plot.top + 3; y < plot.bottom - 2; ++y) {
-            if (IsBlack(image, QuietColumn(), y)) {
-                continue; // a time line
-            }
-            EXPECT_TRUE(IsBlack(image, xc, y)) << y;
-            EXPECT_TRUE(IsWhite(image, xc - 1, y)) << y;
-            EXPECT_TRUE(IsWhite(image, xc + 1, y)) << y;
-        }
-    }
-}
-
-TEST_F(SectionDraw, ARecordWhosePeakIsZeroInGlobalScaleDrawsStraightLines) {
-    test::LoadTraces(doc, {{0, 500, -500, 0}});
-    doc.m_record.m_nMaxAbs = 0; // the peak is taken when a file is opened, not after edits
-    const QImage image = Draw(200, 200);
-    EXPECT_EQ(layout.m_nGlobalMax, 0);
-    const PixelRect& cell = layout.m_arrTraceRects[0];
-    const int xc = cell.left + cell.Width() / 2;
-    EXPECT_TRUE(IsBlack(image, xc, cell.top + 10));
-    EXPECT_TRUE(IsWhite(image, xc + 3, cell.top + (cell.Height() * 5) / 8));
-}
-
-TEST_F(SectionDraw, TenTimeLinesEveryHundredSamplesLabelledInMilliseconds) {
+TEST(SectionAxes, TenTimeLinesEveryTenthOfTheSamplesInWhole500sAndDistanceLabelsWhereTheyFit) {
     const auto lines = TimeLines(40, 40 + 1024, 1024, 10.0f, 12);
     for (int j = 1; j <= 10; ++j) {
-        const TimeLine& line = lines[static_cast<size_t>(j - 1)];
-        EXPECT_EQ(line.majorY, 40 + 100 * j);
-        EXPECT_EQ(line.minorY, 40 + 100 * j - 50);
-        EXPECT_EQ(line.labelY, 40 + 100 * j - 6);
-        EXPECT_EQ(line.label, FormatOneDecimal(j));
+        const int y = 40 + 100 * j; // minor line, major line, label top; milliseconds
+        EXPECT_TRUE(lines[static_cast<size_t>(j - 1)] == (TimeLine{y - 50, y, y - 6, FormatOneDecimal(j)}));
     }
-    // Samples 1000 to 1023 lie below the last line.
-    EXPECT_LT(lines[9].majorY, 40 + 1024);
-
-    EXPECT_EQ(TimeLineStep(1024), 100);
-    EXPECT_EQ(TimeLineStep(2048), 200);
-    EXPECT_EQ(TimeLineStep(500), 50);
-    EXPECT_EQ(TimeLineStep(999), 50);
-    EXPECT_EQ(TimeLineStep(499), 0);
-    for (const TimeLine& line : TimeLines(40, 400, 499, 10.0f, 12)) {
-        EXPECT_EQ(line.majorY, 40);
-        EXPECT_EQ(line.label, "0.0");
+    for (auto [count, step] : {std::pair{2048, 200}, {999, 50}, {499, 0}}) {
+        EXPECT_EQ(TimeLineStep(count), step) << count;
     }
-    EXPECT_EQ(TimeLines(40, 400, 0, 10.0f, 12)[3].majorY, 40);
-}
-
-TEST_F(SectionDraw, TimeLinesAreDrawnWhereTheyAreComputed) {
-    test::LoadTraces(doc, test::ZeroTraces(2, 1024));
-    const QImage image = Draw(300, 700);
-    const PixelRect plot = layout.m_rcPlot;
-    const int x = QuietColumn();
-    for (const TimeLine& line : TimeLines(plot.top, plot.bottom, 1024, 10.0f, 0)) {
-        EXPECT_EQ(BlackRunHeight(image, x, line.majorY), 2) << line.label;
-        EXPECT_EQ(BlackRunHeight(image, x, line.minorY), 1) << line.label;
-    }
-    EXPECT_EQ(BlackRunHeight(image, x, plot.bottom), 2);
-    EXPECT_EQ(BlackRunHeight(image, x, plot.top), 2);
-}
-
-TEST_F(SectionDraw, ATallPictureGetsWiderAxisLines) {
-    test::LoadTraces(doc, test::ZeroTraces(2, 1024));
-    const QImage image = Draw(300, 3000);
-    const PixelRect plot = layout.m_rcPlot;
-    const int x = QuietColumn();
-    const auto lines = TimeLines(plot.top, plot.bottom, 1024, 10.0f, 0);
-    EXPECT_EQ(BlackRunHeight(image, x, lines[0].majorY), 5); // 3000 / 600
-    EXPECT_EQ(BlackRunHeight(image, x, lines[4].majorY), 5);
-    EXPECT_EQ(BlackRunHeight(image, x, plot.bottom), 5);
-    EXPECT_EQ(BlackRunHeight(image, x, lines[0].minorY), 1);
-}
-
-TEST_F(SectionDraw, DistanceTicksRiseFromTheAxisAndLeaveOutTheirTopPixel) {
-    test::LoadTraces(doc, test::ZeroTraces(6, 1000));
-    const QImage image = Draw(400, 300);
-    const PixelRect plot = layout.m_rcPlot;
-    const int H = plot.top / 3; // the header band is three text lines high
-    const float pitch = static_cast<float>(plot.Width()) / 6.0f;
-    for (int i = 0; i < 6; ++i) {
-        const auto x =
-            static_cast<int>(static_cast<float>(plot.left) + pitch / 2 + pitch * static_cast<float>(i));
-        // From y0 up to y0 - H / 2, that row left out.
-        for (int y = plot.top - H / 2 + 1; y <= plot.top; ++y) {
-            EXPECT_TRUE(IsBlack(image, x, y)) << i << "," << y;
-        }
-        EXPECT_TRUE(IsWhite(image, x, plot.top - H / 2)) << i;
-        EXPECT_TRUE(IsWhite(image, x + 1, plot.top - 2)) << i;
-    }
-}
-
-TEST_F(SectionDraw, DistanceLabelsStepOverColumnsTooNarrowForThem) {
+    // Without a step every line lies on the plot top.
+    EXPECT_TRUE(TimeLines(40, 400, 499, 10.0f, 12)[9] == (TimeLine{40, 40, 34, "0.0"}));
     EXPECT_EQ(DistanceLabelStep(30, 10.0f), 4);
-    EXPECT_EQ(DistanceLabelStep(30, 40.0f), 1);
     EXPECT_EQ(DistanceLabelStep(30, 0.0f), INT32_MAX); // all columns in one place: one label
     EXPECT_EQ(DistanceLabelStep(30, -7.0f), 1);
-    EXPECT_EQ(FormatOneDecimal(12.25), "12.2");
 }
 
-TEST_F(SectionDraw, ANarrowPictureStillDraws) {
-    test::LoadTraces(doc, test::ZeroTraces(12, 600));
-    const QImage image = Draw(20, 30);
-    EXPECT_EQ(layout.m_arrTraceRects.size(), 12u);
-    EXPECT_LE(layout.m_rcPlot.right, layout.m_rcPlot.left + 20);
-}
-
-TEST_F(SectionDraw, OverlaysAppearOnlyWhenAskedFor) {
-    test::LoadTraces(doc, test::ZeroTraces(4, 1000));
-    doc.m_nEditTool = 3;
-    doc.m_nSelectMode = 2;
-    doc.m_nSelTrace = 1;
-    const QImage plain = Draw(400, 300, false);
-    const QImage marked = Draw(400, 300, true);
-    const PixelRect cell = layout.m_arrTraceRects[1];
-    const int x = cell.left + 3, y = cell.top + 7;
-    ASSERT_TRUE(IsWhite(plain, x, y));
-    EXPECT_EQ(marked.pixel(x, y), qRgb(122, 203, 12));
-    // The trace under the selection is inverted, not hidden.
-    const int xc = cell.left + cell.Width() / 2;
-    EXPECT_EQ(marked.pixel(xc, y), qRgb(255 - 122, 255 - 203, 255 - 12));
-    EXPECT_TRUE(IsBlack(marked, cell.left, y));
-    EXPECT_TRUE(IsBlack(marked, cell.right - 1, y));
-    EXPECT_EQ(marked.pixel(cell.right, y), plain.pixel(cell.right, y));
-
-    doc.m_nSelectMode = 3;
-    doc.m_arrSelTraces = {0, 3, 9};
-    const QImage multi = Draw(400, 300, true);
-    const PixelRect c3 = layout.m_arrTraceRects[3];
-    EXPECT_EQ(multi.pixel(c3.left + c3.Width() / 2, c3.top + 7), qRgb(255, 0, 0));
-}
-
-TEST_F(SectionDraw, DelayLinesAreRedAtTheReferenceAndBlueWhereTheyMoved) {
-    test::LoadTraces(doc, test::ZeroTraces(4, 1000));
-    doc.m_nEditTool = 2;
-    doc.m_nDelayRefSample = 200;
-    doc.m_nDelaySample = 333;
-    const QImage image = Draw(400, 600, true);
-    const int x = QuietColumn();
-    EXPECT_EQ(image.pixel(x, renderer.LineY(200)), qRgb(255, 0, 0));
-    EXPECT_EQ(image.pixel(x, renderer.LineY(333)), qRgb(0, 0, 255));
-    EXPECT_EQ(image.pixel(x, renderer.LineY(333) - 1), qRgb(0, 0, 255));
-    EXPECT_TRUE(IsWhite(image, x, renderer.LineY(333) + 1));
-    EXPECT_EQ(image.pixel(layout.m_rcPlot.right, renderer.LineY(333)), qRgb(255, 255, 255));
-
-    // Drawing a moving line again where it is erases it.
-    QImage moved = image;
-    {
-        QPainter painter(&moved);
-        renderer.DrawDelayLines(painter, LineForm::Incremental, 333);
-        doc.m_nDelaySample = 420;
-        renderer.DrawDelayLines(painter, LineForm::Incremental, 333);
+TEST_F(SectionDraw, CellsTileThePlotAxesAndTimeLinesAreWhereComputedAndWidenInTallPictures) {
+    layout.m_arrTraceRects = {{5, 6, 7, 8}}; // without a record: a white picture, the layout kept
+    EXPECT_TRUE(Draw(64, 48, true) == test::WhiteImage(64, 48));
+    EXPECT_EQ(layout.m_arrTraceRects.size(), 1u);
+    test::LoadTraces(doc, test::ZeroTraces(6, 1024));
+    for (auto [height, axis] : {std::pair{700, 2}, {3000, 5}}) { // 3000 / 600
+        SCOPED_TRACE(height);
+        const QImage image = Draw(400, height);
+        const PixelRect plot = layout.m_rcPlot;
+        ASSERT_EQ(layout.m_arrTraceRects.size(), 6u);
+        const int H = plot.top / 3; // the header band is three text lines high
+        const float pitch = static_cast<float>(plot.Width()) / 6.0f;
+        for (size_t t = 0; t < 6; ++t) {
+            const int left = t == 0 ? plot.left : Cell(t).left, y = plot.top + 8;
+            EXPECT_EQ(Cell(t), (PixelRect{left, plot.top, Cell(t).right, plot.bottom}));
+            EXPECT_TRUE(test::IsBlack(image, Centre(t), y) && test::IsWhite(image, Centre(t) + 1, y));
+            EXPECT_TRUE(test::IsWhite(image, Centre(t) - 1, y)); // a zero trace: one pixel down the centre
+            // Distance ticks run from the axis up to y0 - H / 2, that row left out.
+            const auto tick =
+                static_cast<int>(static_cast<float>(plot.left) + pitch / 2 + pitch * static_cast<float>(t));
+            for (int row = plot.top - H / 2 + 1; row <= plot.top; ++row) {
+                EXPECT_TRUE(test::IsBlack(image, tick, row)) << t << "," << row;
+            }
+            EXPECT_TRUE(test::IsWhite(image, tick, plot.top - H / 2) &&
+                        test::IsWhite(image, tick + 1, plot.top - axis));
+        }
+        const int x = QuietColumn();
+        for (const TimeLine& line : TimeLines(plot.top, plot.bottom, 1024, 10.0f, 0)) {
+            EXPECT_EQ(BlackRows(image, x, line.majorY), axis) << line.label;
+            EXPECT_EQ(BlackRows(image, x, line.minorY), 1) << line.label;
+        }
+        EXPECT_EQ(BlackRows(image, x, plot.bottom), axis);
+        EXPECT_EQ(BlackRows(image, x, plot.top), axis);
     }
-    EXPECT_TRUE(IsWhite(moved, x, renderer.LineY(333)));
-    EXPECT_EQ(moved.pixel(x, renderer.LineY(420)), qRgb(0, 0, 255));
-    // Over a black time line the moving line shows inverted.
-    doc.m_nDelaySample = 400;
-    const QImage overLine = Draw(400, 600, true);
-    EXPECT_EQ(overLine.pixel(x, renderer.LineY(400)), qRgb(255, 255, 0));
+    test::LoadTraces(doc, test::ZeroTraces(12, 600));
+    Draw(20, 30); // a narrow picture still lays out every trace
+    EXPECT_EQ(layout.m_arrTraceRects.size(), 12u);
 }
 
-TEST_F(SectionDraw, TheAreaLineJoinsPickedPointsAndMarksThem) {
+TEST_F(SectionDraw, EachToolDrawsItsOverlayOnlyWhenAskedFor) {
+    using enum EditTool;
+    using enum SelectMode;
     test::LoadTraces(doc, test::ZeroTraces(4, 1000));
-    doc.m_nEditTool = 1;
-    doc.m_nSelectMode = 0;
-    doc.m_arrAreaPoints = {{0, 100, 0, 0, true}, {1, 900, 0, 0, false}, {3, 100, 0, 0, true}};
-    const QImage image = Draw(400, 300, true);
-    const PixelRect c0 = layout.m_arrTraceRects[0], c3 = layout.m_arrTraceRects[3];
-    // Points are placed below the fixed top 40, as the mouse picks them.
-    const int y = c0.Height() * 100 / 1000 + 40;
-    const int xMid = (c0.left + c0.Width() / 2 + c3.left + c3.Width() / 2) / 2;
-    EXPECT_EQ(image.pixel(xMid, y), qRgb(0, 255, 0)); // straight past the interpolated point
-    EXPECT_EQ(image.pixel(c3.left + c3.Width() / 2 - 3, y), qRgb(255, 0, 0));
+    doc.SetSelTrace(1);
+    doc.AddSelTrace(3);
+    doc.AddAreaPoint(0, 100, 0, 0);
+    doc.AddAreaPoint(3, 100, 0, 0);
+    doc.ResetDelayLines(); // both at sample 200
+    doc.SetDelaySample(333);
+    doc.BeginShotTimeShift(1, 200);
+    doc.SetShiftSample(400);
+    layout.m_bDragging = true; // the shot-time lines show only while a trace is dragged
+    const QImage plain = Draw(400, 600);
+    const int x = QuietColumn(), y = Cell(1).top + 7, ref = renderer.LineY(200), moved = renderer.LineY(333);
+    const int pickY = Cell(0).Height() * 100 / 1000 + 40; // below the fixed top 40, as the mouse picks
+    const struct {
+        EditTool tool;
+        SelectMode mode;
+        QPoint at;
+        QRgb colour;
+    } cases[] = {
+        // One selected trace: its cell in the selection colour inside a black outline, inverted.
+        {Operation, SingleTrace, {Cell(1).left + 3, y}, qRgb(122, 203, 12)},
+        {AreaEdit, SingleTrace, {Centre(1), y}, qRgb(255 - 122, 255 - 203, 255 - 12)},
+        {Operation, SingleTrace, {Cell(1).right - 1, y}, qRgb(0, 0, 0)},
+        {AreaEdit, SingleTrace, {Cell(1).right, y}, qRgb(255, 255, 255)},
+        {Operation, MultiTrace, {Centre(3), y}, qRgb(255, 0, 0)},
+        // The area line joins the picks and marks each with a red cross.
+        {AreaEdit, Above, {(Centre(0) + Centre(3)) / 2, pickY}, qRgb(0, 255, 0)},
+        {AreaEdit, Below, {Centre(3) - 3, pickY}, qRgb(255, 0, 0)},
+        // Red at the reference; two rows of inverting blue where it moved (yellow on a time line).
+        {DelayCorrection, Above, {x, ref}, qRgb(255, 0, 0)},
+        {DelayCorrection, Above, {x, moved}, qRgb(0, 0, 255)},
+        {DelayCorrection, Above, {x, moved - 1}, qRgb(0, 0, 255)},
+        {DelayCorrection, Above, {x, moved + 1}, qRgb(255, 255, 255)},
+        {ShotTime, Above, {x, ref}, qRgb(255, 0, 0)},
+        {ShotTime, Above, {x, renderer.LineY(400)}, qRgb(255, 255, 0)},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        doc.SetEditTool(cases[i].tool);
+        doc.SetSelectMode(cases[i].mode);
+        EXPECT_EQ(Draw(400, 600).pixel(cases[i].at), plain.pixel(cases[i].at));
+        EXPECT_EQ(Draw(400, 600, true).pixel(cases[i].at), cases[i].colour);
+    }
+    layout.m_bDragging = false;
+    EXPECT_EQ(Draw(400, 600, true).pixel(x, ref), plain.pixel(x, ref));
 }
 
 } // namespace

@@ -9,7 +9,7 @@ namespace kvt::test {
 
 struct HandMadeSegy {
     bool bigEndian = false;
-    int16_t format = 2;
+    int16_t format = 2;          // 1 and 5 float32, 2 int32, 3 int16, 8 int8
     int16_t interval = 250;      // microseconds
     int16_t tracesInHeader = -1; // -1: the number of traces below
     int16_t samples = 3;         // samples per trace, in the header and in the data
@@ -19,10 +19,9 @@ struct HandMadeSegy {
     int32_t sourceY = 0;
     float spacing = 4.0f; // always little-endian, in the two unassigned binary-header words
     float firstReceiver = 5.0f;
-    std::vector<int32_t> groupX; // per trace; missing entries are 0
-    std::vector<int32_t> cdp;    // per trace; missing entries are 0
-    // Sample values, stored in `format`: 1 and 5 as float32, 2 int32, 3 int16, 8 int8.
-    std::vector<std::vector<double>> traces;
+    std::vector<int32_t> groupX{}; // per trace; missing entries are 0
+    std::vector<int32_t> cdp{};    // per trace; missing entries are 0
+    std::vector<std::vector<double>> traces{};
 };
 
 // The bytes of a file with KVT's 3592-byte file header.
