@@ -4,6 +4,14 @@
 
 namespace kvt {
 
+bool ReadNativeFile(const std::string& path, CSrwFile& file, DocumentHost& host) {
+    const ReadError error = file.Read(path);
+    if (error != ReadError::None) {
+        host.ShowMessage(OpenFailedMessage(error));
+    }
+    return error == ReadError::None;
+}
+
 bool ForEachNativeFile(const std::vector<std::string>& paths, DocumentHost& host,
                        const BatchProgress& progress, const std::function<void(CSrwFile& file)>& use) {
     const int total = static_cast<int>(paths.size());
@@ -12,12 +20,9 @@ bool ForEachNativeFile(const std::vector<std::string>& paths, DocumentHost& host
         if (progress && !progress(i, total, path)) {
             return false;
         }
-        CSrwFile file;
-        if (const ReadError error = file.Read(path); error != ReadError::None) {
-            host.ShowMessage(OpenFailedMessage(error));
-            continue;
+        if (CSrwFile file; ReadNativeFile(path, file, host)) {
+            use(file);
         }
-        use(file);
     }
     return true;
 }

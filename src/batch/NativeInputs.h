@@ -9,6 +9,9 @@
 
 namespace kvt {
 
+// Reads one native file, or reports "文件打开失败" with the reason and returns false.
+bool ReadNativeFile(const std::string& path, CSrwFile& file, DocumentHost& host);
+
 // Calls `use` with each file that reads. False when the progress cancelled the run.
 bool ForEachNativeFile(const std::vector<std::string>& paths, DocumentHost& host,
                        const BatchProgress& progress, const std::function<void(CSrwFile& file)>& use);

@@ -1,4 +1,5 @@
 #include "BatchTools.h"
+#include "NativeInputs.h"
 #include "OutputNames.h"
 #include "document/Messages.h"
 #include "document/Resampling.h"
@@ -8,8 +9,7 @@ namespace kvt {
 
 bool ResampleFile(std::string& path, float newIntervalUs, int32_t newCount, DocumentHost& host) {
     CSrwFile file;
-    if (const ReadError error = file.Read(path); error != ReadError::None) {
-        host.ShowMessage(OpenFailedMessage(error));
+    if (!ReadNativeFile(path, file, host)) {
         return false;
     }
     const std::string output = ResampledPath(path);

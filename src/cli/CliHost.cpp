@@ -5,7 +5,6 @@
 namespace kvt::cli {
 
 void CliHost::ShowMessage(const Message& message) {
-    ++m_count;
     std::fprintf(stderr, "%s: %s\n", message.caption.c_str(), message.text.c_str());
     if (!message.detail.empty()) {
         std::fprintf(stderr, "详细信息: %s\n", message.detail.c_str());

@@ -8,10 +8,6 @@ namespace kvt::cli {
 class CliHost final : public DocumentHost {
 public:
     void ShowMessage(const Message& message) override;
-    int MessageCount() const { return m_count; }
-
-private:
-    int m_count = 0;
 };
 
 // Exit statuses of every command.

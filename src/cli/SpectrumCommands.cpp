@@ -7,7 +7,6 @@
 #include "document/CKVTDoc.h"
 #include "document/Messages.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>

@@ -14,6 +14,10 @@ namespace {
 
 SilentHost g_silentHost;
 
+// Everything a reset changes, so that opening can report its reset and its new record at once.
+constexpr ChangeSet kRecordReplaced = Change::Record | Change::Samples | Change::Header | Change::Selection |
+                                      Change::Tool | Change::Modified | Change::History;
+
 // The record takes a format object's numbers, receivers, shot point and samples.
 void CopyIntoRecord(const FormatFile& file, CShotRecord& record, const std::string& path) {
     file.CopyNumericTo(record.m_header);
@@ -79,6 +83,11 @@ void CKVTDoc::SamplesEdited(bool snapshotTaken) {
 }
 
 void CKVTDoc::ResetDocument() {
+    ClearRecord();
+    Notify(kRecordReplaced);
+}
+
+void CKVTDoc::ClearRecord() {
     const int32_t oldSamples = m_record.m_header.m_nSampleCount;
     m_nCopiedTrace = -1;
     m_nShiftTrace = -1;
@@ -94,8 +103,6 @@ void CKVTDoc::ResetDocument() {
     m_arrSelTraces.clear();
     m_arrAreaPoints.clear();
     ClearHistory();
-    Notify(Change::Record | Change::Samples | Change::Header | Change::Selection | Change::Tool |
-           Change::Modified | Change::History);
 }
 
 void CKVTDoc::ResetDisplayAndTool() {
@@ -104,10 +111,10 @@ void CKVTDoc::ResetDisplayAndTool() {
 }
 
 void CKVTDoc::AdoptRecord(CShotRecord record) {
-    ResetDocument();
+    ClearRecord();
     m_record = std::move(record);
     m_record.UpdateMaxAbs();
-    Notify(Change::Record | Change::Samples | Change::Header);
+    Notify(kRecordReplaced);
 }
 
 void CKVTDoc::SetFileType(FileType type) {
@@ -147,18 +154,18 @@ int32_t* CKVTDoc::EditableTrace(int32_t index) {
 }
 
 bool CKVTDoc::OpenDocument(const std::string& path) {
-    ResetDocument();
+    // One report for the reset and the record that replaces it (or the empty one a failure leaves).
+    ClearRecord();
     const std::optional<FileType> type = FileTypeOfPath(path);
+    bool opened = false;
     if (!type) {
         m_host->ShowMessage(OpenFailedMessage(ReadError::UnknownFileType));
-        return false;
+    } else {
+        m_nFileType = *type;
+        opened = OpenByPath(path, *type);
     }
-    SetFileType(*type);
-    if (!OpenByPath(path, *type)) {
-        return false;
-    }
-    Notify(Change::Record | Change::Samples | Change::Header);
-    return true;
+    Notify(kRecordReplaced);
+    return opened;
 }
 
 bool CKVTDoc::OpenByPath(const std::string& path, FileType type) {

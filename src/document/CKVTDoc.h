@@ -169,6 +169,8 @@ public:
     void AutoFillGeometry(const GeometryTexts& texts);
 
 private:
+    // ResetDocument without the report.
+    void ClearRecord();
     bool OpenByPath(const std::string& path, FileType type);
     bool OpenSrw(const std::string& path);
     bool OpenSeg2(const std::string& path);

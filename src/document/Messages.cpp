@@ -1,5 +1,7 @@
 #include "Messages.h"
 
+#include <utility>
+
 namespace kvt {
 
 namespace {
@@ -15,6 +17,11 @@ std::string WithCount(const std::string& text, int count) {
 
 Message FileError(const char* text) {
     return {text, "Error", MessageIcon::Error, ""};
+}
+
+// A box without an icon: validation and result messages.
+Message Notice(std::string text, const char* caption) {
+    return {std::move(text), caption, MessageIcon::None, ""};
 }
 
 struct BatchToolTexts {
@@ -83,29 +90,29 @@ Message PointLengthDiffersMessage() {
 }
 
 Message ResampleIntervalRangeMessage() {
-    return {"采样间隔应在0.001-100 ms之间！", kAppCaption, MessageIcon::None, ""};
+    return Notice("采样间隔应在0.001-100 ms之间！", kAppCaption);
 }
 
 Message ResampleCountRangeMessage() {
-    return {"采样长度应在512-16384 之间！", kAppCaption, MessageIcon::None, ""};
+    return Notice("采样长度应在512-16384 之间！", kAppCaption);
 }
 
 Message ImageWidthInvalidMessage() {
-    return {"宽度设置错误", kAppCaption, MessageIcon::None, ""};
+    return Notice("宽度设置错误", kAppCaption);
 }
 
 Message ImageHeightInvalidMessage() {
-    return {"高度设置错误", kAppCaption, MessageIcon::None, ""};
+    return Notice("高度设置错误", kAppCaption);
 }
 
 Message BmpWriteFailedMessage() {
-    return {"打开Bmp文件失败！", "错误", MessageIcon::None, ""};
+    return Notice("打开Bmp文件失败！", "错误");
 }
 
 Message BatchResultMessage(BatchTool tool, int used, const std::vector<std::string>& files) {
     const BatchToolTexts& texts = TextsOf(tool);
     if (used < 1) {
-        return {texts.failure, texts.caption, MessageIcon::None, ""};
+        return Notice(texts.failure, texts.caption);
     }
     std::string text = WithCount(texts.success, used);
     const int entries = static_cast<int>(files.size());
@@ -114,14 +121,14 @@ Message BatchResultMessage(BatchTool tool, int used, const std::vector<std::stri
         text += files.front();
         text += texts.inconsistency;
     }
-    return {text, texts.caption, MessageIcon::None, ""};
+    return Notice(text, texts.caption);
 }
 
 Message ResampleResultMessage(int successes) {
     if (successes < 1) {
-        return {"批量重采样失败", kBatchResampleCaption, MessageIcon::None, ""};
+        return Notice("批量重采样失败", kBatchResampleCaption);
     }
-    return {WithCount("成功重采样%d个文件", successes), kBatchResampleCaption, MessageIcon::None, ""};
+    return Notice(WithCount("成功重采样%d个文件", successes), kBatchResampleCaption);
 }
 
 } // namespace kvt
