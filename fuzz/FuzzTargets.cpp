@@ -4,6 +4,7 @@
 #include "formats/CSeg2File.h"
 #include "formats/CSegyFile.h"
 #include "formats/CSrwFile.h"
+#include "formats/CStandardSegyFile.h"
 
 #include <cstdlib>
 #include <span>
@@ -39,8 +40,31 @@ int FuzzNative(const uint8_t* data, size_t size) {
 int FuzzSeg2(const uint8_t* data, size_t size) {
     return ReadWriteRead<CSeg2File>(data, size);
 }
+// Besides KVT's layout, whatever was read must survive the standard writer sample for sample, and the
+// layout probe must recognise that writer's file.
 int FuzzSegy(const uint8_t* data, size_t size) {
-    return ReadWriteRead<CSegyFile>(data, size);
+    ReadWriteRead<CSegyFile>(data, size);
+    MemorySource source(std::span<const uint8_t>(data, size));
+    CSegyFile file;
+    if (file.Read(source) != kvt::ReadError::None) {
+        return 0;
+    }
+    CStandardSegyFile standard;
+    standard.CopyNumericFrom(file);
+    standard.m_arrTraces = file.m_arrTraces;
+    standard.m_receivers = file.m_receivers;
+    standard.m_shot = file.m_shot;
+    MemorySink sink;
+    if (!standard.WriteTo(sink)) {
+        return 0;
+    }
+    MemorySource written(sink.bytes);
+    CSegyFile again;
+    if (again.Read(written) != kvt::ReadError::None || again.m_arrTraces != file.m_arrTraces ||
+        (file.m_nTraceCount > 0 && again.m_layout != kvt::SegyLayout::Standard)) {
+        std::abort();
+    }
+    return 0;
 }
 
 int FuzzPoint(const uint8_t* data, size_t size) {

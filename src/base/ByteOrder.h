@@ -28,6 +28,12 @@ inline int32_t I32(const uint8_t* p) {
 inline float F32(const uint8_t* p) {
     return std::bit_cast<float>(U32(p));
 }
+inline uint64_t U64(const uint8_t* p) {
+    return static_cast<uint64_t>(U32(p)) | (static_cast<uint64_t>(U32(p + 4)) << 32);
+}
+inline double F64(const uint8_t* p) {
+    return std::bit_cast<double>(U64(p));
+}
 
 inline void PutU16(uint8_t* p, uint16_t v) {
     p[0] = static_cast<uint8_t>(v);
@@ -99,6 +105,24 @@ inline uint16_t U16(const uint8_t* p) {
 inline uint32_t U32(const uint8_t* p) {
     return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
            (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
+}
+inline uint64_t U64(const uint8_t* p) {
+    return (static_cast<uint64_t>(U32(p)) << 32) | U32(p + 4);
+}
+
+inline void PutU16(uint8_t* p, uint16_t v) {
+    p[0] = static_cast<uint8_t>(v >> 8);
+    p[1] = static_cast<uint8_t>(v);
+}
+inline void PutI16(uint8_t* p, int16_t v) {
+    PutU16(p, static_cast<uint16_t>(v));
+}
+inline void PutU32(uint8_t* p, uint32_t v) {
+    PutU16(p, static_cast<uint16_t>(v >> 16));
+    PutU16(p + 2, static_cast<uint16_t>(v));
+}
+inline void PutI32(uint8_t* p, int32_t v) {
+    PutU32(p, static_cast<uint32_t>(v));
 }
 
 } // namespace kvt::be

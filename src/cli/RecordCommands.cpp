@@ -1,4 +1,5 @@
-// dump, info and convert: opening and saving exactly as the document does.
+// dump, info and convert: opening and saving exactly as the document does; info adds what a SEG-Y file's
+// own headers say, convert --standard writes the SEG-Y other programs read.
 #include "CliHost.h"
 #include "Commands.h"
 #include "JsonText.h"
@@ -6,10 +7,14 @@
 #include "document/CKVTDoc.h"
 #include "document/Messages.h"
 #include "formats/CPointFile.h"
+#include "formats/SegyProbe.h"
+#include "formats/SegyTextHeader.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 namespace kvt::cli {
@@ -97,6 +102,65 @@ int DumpPoint(const std::string& path, CliHost& host) {
     return kExitOk;
 }
 
+const char* SampleFormatName(int16_t code, SegyLayout layout) {
+    switch (code) {
+    case 1:
+        return layout == SegyLayout::Kvt ? "IEEE 浮点" : "IBM 浮点";
+    case 2:
+        return "32 位整数";
+    case 3:
+        return "16 位整数";
+    case 5:
+        return "IEEE 浮点";
+    case 6:
+        return "IEEE 双精度浮点";
+    case 7:
+        return "24 位整数";
+    case 8:
+        return "8 位整数";
+    case 9:
+        return "64 位整数";
+    case 10:
+        return "32 位无符号整数";
+    case 11:
+        return "16 位无符号整数";
+    case 12:
+        return "64 位无符号整数";
+    case 15:
+        return "24 位无符号整数";
+    case 16:
+        return "8 位无符号整数";
+    default:
+        return "未知";
+    }
+}
+
+// Which layout the reader took the file for, its byte order and sample format, and its textual header.
+void PrintSegyHeader(const std::string& path, SegyLayout layout) {
+    FileSource source(path);
+    std::array<uint8_t, 3200> text{};
+    if (!source.IsOpen() || !source.ReadAt(0, text.data(), text.size())) {
+        return;
+    }
+    const SegyProbe probe = ProbeSegy(source);
+    if (layout == SegyLayout::Standard) {
+        std::printf("SEG-Y 布局: 标准 (3600 字节文件头), 修订版 %d.%d, %s, 数据格式 %d (%s)\n",
+                    probe.revision, probe.minorRevision, probe.bigEndian ? "大端" : "小端", probe.formatCode,
+                    SampleFormatName(probe.formatCode, layout));
+    } else {
+        std::printf("SEG-Y 布局: KVT (3592 字节文件头), %s\n", probe.bigEndian ? "大端" : "小端");
+    }
+    const std::vector<std::string> lines = TextHeaderLines(text);
+    if (std::all_of(lines.begin(), lines.end(), [](const std::string& line) { return line.empty(); })) {
+        std::printf("文本头: 空\n");
+        return;
+    }
+    std::printf("文本头 (%s):\n", GuessTextEncoding(text) == TextEncoding::Ebcdic ? "EBCDIC" : "ASCII");
+    for (const std::string& line : lines) {
+        std::printf("  %s\n", line.c_str());
+    }
+}
+
 const char* FormatName(FileType type) {
     switch (type) {
     case FileType::Native:
@@ -164,24 +228,40 @@ int RunInfo(const Args& args) {
     std::printf("炮点: 编号 %g, X %.2f m, Y %.2f m\n", static_cast<double>(shot.fNumber),
                 static_cast<double>(shot.fX), static_cast<double>(shot.fY));
     std::printf("最大振幅: %d\n", doc.Record().m_nMaxAbs);
+    if (const int32_t power = doc.Record().m_nSampleScalePower; power != 0) {
+        std::printf("采样值系数: 10^%d (浮点采样乘以此数后取整)\n", power);
+    }
+    if (doc.GetFileType() == FileType::Segy) {
+        PrintSegyHeader(h.m_strPathName, doc.GetSegyLayout());
+    }
     return kExitOk;
 }
 
 int RunConvert(const Args& args) {
     const Command& self = CommandNamed("convert");
-    if (args.size() != 2) {
+    Args paths;
+    std::copy_if(args.begin(), args.end(), std::back_inserter(paths),
+                 [](const std::string& a) { return a != "--standard"; });
+    const bool standard = paths.size() < args.size();
+    if (paths.size() != 2) {
         return UsageError(self, "expected IN and OUT");
+    }
+    if (standard && FileTypeOfPath(paths[1]) != FileType::Segy) {
+        return UsageError(self, "--standard writes SEG-Y: OUT must name a .sgy or .segy file");
     }
     CliHost host;
     CKVTDoc doc(host);
-    if (!doc.OpenDocument(args[0])) {
+    if (!doc.OpenDocument(paths[0])) {
         return kExitFailed;
     }
-    if (!FileTypeOfPath(args[1])) {
+    if (standard) {
+        return doc.SaveStandardSegy(paths[1]) ? kExitOk : kExitFailed;
+    }
+    if (!FileTypeOfPath(paths[1])) {
         host.ShowMessage(SaveFailedMessage());
         return kExitFailed;
     }
-    return doc.SaveByPath(args[1]) ? kExitOk : kExitFailed;
+    return doc.SaveByPath(paths[1]) ? kExitOk : kExitFailed;
 }
 
 } // namespace kvt::cli

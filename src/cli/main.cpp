@@ -12,8 +12,14 @@ namespace kvt::cli {
 const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
         {"dump", "kvt-cli dump PATH\n  Print a record (or a .point file) as one JSON object.", RunDump},
-        {"info", "kvt-cli info PATH\n  Print a record's header, receivers and peak for a person.", RunInfo},
-        {"convert", "kvt-cli convert IN OUT\n  Open IN and save it to OUT in the format OUT's name chooses.",
+        {"info",
+         "kvt-cli info PATH\n  Print a record's header, receivers and peak for a person; for SEG-Y also the\n"
+         "  layout read and the textual header.",
+         RunInfo},
+        {"convert",
+         "kvt-cli convert IN OUT [--standard]\n"
+         "  Open IN and save it to OUT in the format OUT's name chooses; --standard writes standard\n"
+         "  SEG-Y (revision 1) that other programs read, OUT a .sgy or .segy.",
          RunConvert},
         {"spectrum",
          "kvt-cli spectrum PATH [--divisor D] [--traces I,J,...]\n"
@@ -21,8 +27,9 @@ const std::vector<Command>& AllCommands() {
          "  sample (D 1 to 16, default 4), as lines: index, frequency in Hz, amplitude.",
          RunSpectrum},
         {"filter",
-         "kvt-cli filter PATH -o OUT --corner HZ [--traces I,J,...]\n"
-         "  Low-pass filter all or the listed 0-based traces at the corner frequency and save to OUT.",
+         "kvt-cli filter PATH -o OUT --corner HZ [--type low|high] [--traces I,J,...]\n"
+         "  Low-pass (default) or high-pass filter all or the listed 0-based traces at the corner\n"
+         "  frequency and save to OUT; a corner not between 0 and half the sampling frequency fails.",
          RunFilter},
         {"resample",
          "kvt-cli resample --interval-ms X --samples N FILE...\n  Resample native files to FILE_rs.",

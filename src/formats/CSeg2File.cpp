@@ -1,9 +1,9 @@
 #include "CSeg2File.h"
 
+#include "SampleScale.h"
 #include "base/AnsiText.h"
 #include "base/ByteOrder.h"
 #include "base/NumberText.h"
-#include "base/Truncate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -20,7 +20,13 @@ constexpr uint64_t kFileDescSize = 32;
 constexpr uint32_t kTraceDescSize = 32;
 constexpr uint8_t kFormatInt16 = 1;
 constexpr uint8_t kFormatInt32 = 2;
+constexpr uint8_t kFormatPacked20 = 3;
 constexpr uint8_t kFormatFloat32 = 4;
+constexpr uint8_t kFormatFloat64 = 5;
+// Format 3 packs four samples into ten bytes: a little-endian word of four 4-bit exponents, the
+// first sample's in the low bits, then the four 16-bit mantissas.
+constexpr uint64_t kPackedGroupSamples = 4;
+constexpr uint64_t kPackedGroupBytes = 10;
 // The data size field is a u32 count of bytes.
 constexpr int32_t kMaxWrittenSamples = 0x3FFFFFFF;
 
@@ -37,16 +43,28 @@ struct TraceBlock {
     uint8_t format = 0;
 };
 
-size_t BytesPerSample(uint8_t format) {
+// The bytes `count` samples of a format take; 0 for a format the reader does not convert. A last group
+// of format 3 that is not full holds the exponent word and only the mantissas it needs.
+uint64_t SampleBytes(uint8_t format, uint64_t count) {
     switch (format) {
     case kFormatInt16:
-        return 2;
+        return 2 * count;
     case kFormatInt32:
     case kFormatFloat32:
-        return 4;
+        return 4 * count;
+    case kFormatFloat64:
+        return 8 * count;
+    case kFormatPacked20: {
+        const uint64_t rest = count % kPackedGroupSamples;
+        return count / kPackedGroupSamples * kPackedGroupBytes + (rest != 0 ? 2 + 2 * rest : 0);
+    }
     default:
         return 0;
     }
+}
+
+bool IsKnownFormat(uint8_t format) {
+    return SampleBytes(format, 1) != 0;
 }
 
 // The trace pointers up to the first zero slot: instruments reserve room for more traces than they
@@ -77,35 +95,63 @@ ReadError LocateTrace(const ByteSource& source, uint32_t pointer, TraceBlock& bl
     block.blockSize = le::U16(desc + 2);
     block.sampleCount = le::U32(desc + 8);
     block.format = desc[12];
-    const size_t width = BytesPerSample(block.format);
-    if (width == 0) {
+    if (!IsKnownFormat(block.format)) {
         return ReadError::UnsupportedSampleFormat;
     }
     if (block.blockSize < kTraceDescSize) {
         return ReadError::Truncated;
     }
     if (block.sampleCount > static_cast<uint32_t>(std::numeric_limits<int32_t>::max()) ||
-        !source.Contains(block.pointer + block.blockSize, static_cast<uint64_t>(block.sampleCount) * width)) {
+        !source.Contains(block.pointer + block.blockSize, SampleBytes(block.format, block.sampleCount))) {
         return ReadError::CountsExceedFile;
     }
     return ReadError::None;
 }
 
-void DecodeSamples(const std::vector<uint8_t>& raw, uint8_t format, std::vector<int32_t>& samples) {
-    const size_t width = BytesPerSample(format);
-    for (size_t j = 0; j < raw.size() / width; ++j) {
-        const uint8_t* p = &raw[j * width];
-        switch (format) {
-        case kFormatInt16:
-            samples[j] = le::I16(p);
-            break;
-        case kFormatInt32:
-            samples[j] = le::I32(p);
-            break;
-        default:
-            samples[j] = TruncateToInt32(static_cast<double>(le::F32(p)));
-            break;
+// Sample j of a format-3 block: the mantissa, one's complement when negative (so 0xFFEB is -20), times
+// two to the power of its exponent. At most 32767 * 2^15, so every value fits.
+int32_t Packed20Sample(const uint8_t* raw, size_t j) {
+    const uint8_t* group = raw + j / kPackedGroupSamples * kPackedGroupBytes;
+    const size_t k = j % kPackedGroupSamples;
+    const int exponent = (le::U16(group) >> (4 * k)) & 0x0F;
+    const int32_t mantissa = le::I16(group + 2 + 2 * k);
+    return (mantissa < 0 ? mantissa + 1 : mantissa) * (int32_t{1} << exponent);
+}
+
+// Integer formats into `samples`; float formats into `floats`, scaled once the whole record is read.
+void DecodeSamples(const std::vector<uint8_t>& raw, const TraceBlock& block, size_t index,
+                   std::vector<int32_t>& samples, FloatTraces& floats) {
+    const size_t count = block.sampleCount;
+    switch (block.format) {
+    case kFormatInt16:
+        for (size_t j = 0; j < count; ++j) {
+            samples[j] = le::I16(&raw[2 * j]);
         }
+        break;
+    case kFormatInt32:
+        for (size_t j = 0; j < count; ++j) {
+            samples[j] = le::I32(&raw[4 * j]);
+        }
+        break;
+    case kFormatPacked20:
+        for (size_t j = 0; j < count; ++j) {
+            samples[j] = Packed20Sample(raw.data(), j);
+        }
+        break;
+    case kFormatFloat32: {
+        std::vector<double>& values = floats.Add(index, count);
+        for (size_t j = 0; j < count; ++j) {
+            values[j] = le::F32(&raw[4 * j]);
+        }
+        break;
+    }
+    default: {
+        std::vector<double>& values = floats.Add(index, count);
+        for (size_t j = 0; j < count; ++j) {
+            values[j] = le::F64(&raw[8 * j]);
+        }
+        break;
+    }
     }
 }
 
@@ -171,6 +217,7 @@ float CSeg2File::ValueNumber(std::string_view value) {
 ReadError CSeg2File::Read(const ByteSource& source) {
     m_arrTraces.clear();
     m_receivers.clear();
+    m_nSampleScalePower = 0;
     if (!source.ReadAt(0, m_abFileDesc.data(), m_abFileDesc.size())) {
         return ReadError::Truncated;
     }
@@ -200,6 +247,7 @@ ReadError CSeg2File::Read(const ByteSource& source) {
     m_nSampleCount = static_cast<int32_t>(longest);
 
     std::vector<uint8_t> bytes;
+    FloatTraces floats;
     for (size_t i = 0; i < blocks.size(); ++i) {
         const TraceBlock& block = blocks[i];
         if (!source.ReadAt(block.pointer, m_abTraceDesc.data(), m_abTraceDesc.size()) ||
@@ -209,22 +257,15 @@ ReadError CSeg2File::Read(const ByteSource& source) {
         TakeKeywords(SplitStrings(bytes), static_cast<int32_t>(i) + 1);
 
         if (!source.ReadVector(block.pointer + block.blockSize,
-                               static_cast<size_t>(block.sampleCount) * BytesPerSample(block.format),
-                               bytes)) {
+                               static_cast<size_t>(SampleBytes(block.format, block.sampleCount)), bytes)) {
             return ReadError::Truncated;
         }
         std::vector<int32_t> samples(longest, 0);
-        DecodeSamples(bytes, block.format, samples);
+        DecodeSamples(bytes, block, i, samples, floats);
         m_arrTraces.push_back(std::move(samples));
     }
-
-    if (m_receivers.size() >= 2) {
-        m_fTraceSpacing = m_receivers[1].fPosition - m_receivers[0].fPosition;
-        m_fOffset = m_receivers[0].fPosition;
-    } else if (m_receivers.size() == 1) {
-        m_fTraceSpacing = m_receivers[0].fPosition;
-        m_fOffset = m_receivers[0].fPosition;
-    }
+    m_nSampleScalePower = floats.StoreInto(m_arrTraces);
+    SpacingFromReceivers();
     return ReadError::None;
 }
 

@@ -1,6 +1,8 @@
-// SEG-2 records (.sg2, .seg2): file descriptor, trace pointers, keyword strings, one descriptor block
-// and sample block per trace. Read as 16/32-bit integers or float32; written as 32-bit integers with a
-// fixed keyword set. Receiver spacing and first position travel in two reserved descriptor words.
+// SEG-2 records (.sg2, .seg2, and instruments' NNNN.dat): file descriptor, trace pointers, keyword
+// strings, one descriptor block and sample block per trace. Read as 16/32-bit integers, 20-bit packed
+// floats (format 3, whose values are integers), float32 or float64 (as SampleScale.h turns floats into
+// integers); written as 32-bit integers with a fixed keyword set. Receiver spacing and first position
+// travel in two reserved descriptor words.
 #pragma once
 
 #include "FormatFile.h"

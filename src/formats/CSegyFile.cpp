@@ -1,5 +1,6 @@
 #include "CSegyFile.h"
 
+#include "CStandardSegyFile.h"
 #include "base/ByteOrder.h"
 #include "base/Truncate.h"
 
@@ -128,6 +129,11 @@ bool FitsHeaderField(int32_t value) {
 } // namespace
 
 ReadError CSegyFile::Read(const ByteSource& source) {
+    m_nSampleScalePower = 0;
+    m_layout = ProbeSegy(source).layout;
+    if (m_layout == SegyLayout::Standard) {
+        return ReadStandard(source);
+    }
     if (!source.ReadAt(0, m_abTextHeader.data(), m_abTextHeader.size()) ||
         !source.ReadAt(kTextHeaderSize, m_abBinaryHeader.data(), m_abBinaryHeader.size())) {
         return ReadError::Truncated;
@@ -202,6 +208,20 @@ ReadError CSegyFile::Read(const ByteSource& source) {
                                static_cast<float>(le::I32(header + kCdp))});
     }
     return ReadError::None;
+}
+
+ReadError CSegyFile::ReadStandard(const ByteSource& source) {
+    CStandardSegyFile file;
+    const ReadError error = file.Read(source);
+    CopyNumericFrom(file);
+    m_arrTraces = std::move(file.m_arrTraces);
+    m_receivers = std::move(file.m_receivers);
+    m_shot = file.m_shot;
+    m_nSampleScalePower = file.m_nSampleScalePower;
+    m_abTextHeader = file.m_abTextHeader;
+    m_abBinaryHeader.fill(0);
+    m_abTraceHeader.fill(0);
+    return error;
 }
 
 bool CSegyFile::WriteTo(ByteSink& sink) const {

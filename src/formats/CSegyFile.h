@@ -4,10 +4,12 @@
 //
 // KVT's files differ from the published standard: the file header is 8 bytes shorter, coordinates are
 // stored as thousandths with a positive scalar that divides, and the trace spacing and first receiver
-// position travel as float32 in two unassigned binary-header words.
+// position travel as float32 in two unassigned binary-header words. Reading tells the two layouts apart
+// (SegyProbe.h) and reads a standard file through CStandardSegyFile; writing is always KVT's layout.
 #pragma once
 
 #include "FormatFile.h"
+#include "SegyProbe.h"
 
 #include <array>
 
@@ -21,6 +23,8 @@ public:
     std::array<uint8_t, 3200> m_abTextHeader{};
     std::array<uint8_t, 392> m_abBinaryHeader{};
     std::array<uint8_t, 240> m_abTraceHeader{};
+    // The layout the last read found.
+    SegyLayout m_layout = SegyLayout::Kvt;
 
     using FormatFile::Read;
     // Refuses a file shorter than its header, an unknown sample format, a negative sample count and a
@@ -29,6 +33,11 @@ public:
     // Writes m_nTraceCount traces of m_nSampleCount samples. Refuses a record whose traces do not match
     // its header or whose counts or interval do not fit the 16-bit header fields.
     bool WriteTo(ByteSink& sink) const override;
+
+private:
+    // A standard file's record, textual header and layout; the binary and trace header areas are left
+    // zero, so that a later write carries nothing of the standard file's words into KVT's layout.
+    ReadError ReadStandard(const ByteSource& source);
 };
 
 } // namespace kvt

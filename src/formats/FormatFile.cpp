@@ -30,4 +30,14 @@ bool FormatFile::TracesMatchHeader() const {
     return true;
 }
 
+void FormatFile::SpacingFromReceivers() {
+    if (m_receivers.size() >= 2) {
+        m_fTraceSpacing = m_receivers[1].fPosition - m_receivers[0].fPosition;
+        m_fOffset = m_receivers[0].fPosition;
+    } else if (m_receivers.size() == 1) {
+        m_fTraceSpacing = m_receivers[0].fPosition;
+        m_fOffset = m_receivers[0].fPosition;
+    }
+}
+
 } // namespace kvt

@@ -19,6 +19,9 @@ public:
     std::vector<std::vector<int32_t>> m_arrTraces;
     std::vector<ReceiverPoint> m_receivers;
     ShotPoint m_shot;
+    // The power of ten the reader multiplied floating-point samples by before they became integers
+    // (SampleScale.h); 0 when the samples are as stored.
+    int32_t m_nSampleScalePower = 0;
 
     virtual ~FormatFile() = default;
 
@@ -35,6 +38,9 @@ protected:
     // True when m_arrTraces holds m_nTraceCount traces of at least m_nSampleCount samples, so a
     // writer may index them directly.
     bool TracesMatchHeader() const;
+    // The trace spacing and first receiver position of a file that has only a receiver table: the
+    // first two receivers' distance and the first one's position (one receiver: its position for both).
+    void SpacingFromReceivers();
 };
 
 } // namespace kvt

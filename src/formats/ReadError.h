@@ -14,6 +14,8 @@ enum class ReadError : uint8_t {
     Truncated,               // a header, table or block lies beyond the end of the file
     CountsExceedFile,        // trace or sample counts that the file's length cannot hold
     UnsupportedSampleFormat, // a sample format code this reader does not convert
+    InconsistentHeaders,     // header values that contradict each other or the file's structure
+    UnsupportedLayout,       // a structure of the format this reader does not follow
 };
 
 } // namespace kvt

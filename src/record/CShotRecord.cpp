@@ -25,6 +25,7 @@ void CShotRecord::UpdateMaxAbs() {
 void CShotRecord::Reset() {
     m_header.ResetHeader();
     m_traces.Clear();
+    m_nSampleScalePower = 0;
 }
 
 } // namespace kvt

@@ -17,6 +17,9 @@ public:
     std::vector<ReceiverPoint> m_receivers;
     ShotPoint m_shot;
     int32_t m_nMaxAbs = 0;
+    // The power of ten the file's floating-point samples were multiplied by when the record was read
+    // (0: the samples are the file's values); shown beside the header so amplitudes keep their meaning.
+    int32_t m_nSampleScalePower = 0;
 
     // The largest sample magnitude over all traces; only opening a file calls it, so the display's
     // global scale stays that of the file as opened.

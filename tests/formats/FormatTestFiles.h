@@ -112,11 +112,17 @@ inline ReadError Seg2PrefixReason(const Bytes& whole, size_t n) {
             return ReadError::Truncated;
         }
         const uint8_t format = whole[p + 12];
-        const size_t width = format == 1 ? 2 : format == 2 || format == 4 ? 4 : 0;
-        if (width == 0) {
+        const size_t count = le::U32(&whole[p + 8]);
+        // Format 3: ten bytes per four samples; a last, short group has its exponents and mantissas.
+        const size_t packed = count / 4 * 10 + (count % 4 != 0 ? 2 + 2 * (count % 4) : 0);
+        if (format < 1 || format > 5) {
             return ReadError::UnsupportedSampleFormat;
         }
-        if (n < p + le::U16(&whole[p + 2]) + width * le::U32(&whole[p + 8])) {
+        const size_t bytes = format == 1   ? 2 * count
+                             : format == 3 ? packed
+                             : format == 5 ? 8 * count
+                                           : 4 * count;
+        if (n < p + le::U16(&whole[p + 2]) + bytes) {
             return ReadError::CountsExceedFile;
         }
     }

@@ -1,6 +1,7 @@
 #include "FormatTestFiles.h"
 
 #include <cmath>
+#include <limits>
 
 namespace kvt {
 namespace {
@@ -60,6 +61,51 @@ TEST(Seg2Read, SampleFormatsOneTwoAndFourWithShortTracesPaddedToTheLongest) {
               (Traces{{2, -2, 2147483647, 0}, {-5, 2147483647, 0, 0}, {-32768, 32767, -1, 0}}));
 }
 
+TEST(Seg2Read, TwentyBitPackedAndFloat64Samples) {
+    // Exponents 0, 1, 15, 3 in the first group's word, then the mantissas; one's complement when
+    // negative. The second group holds one sample: its exponent word and one mantissa.
+    le::Buffer packed;
+    for (int word : {0x3F10, 0xFFEB, 0x0005, 0x7FFF, 0x8000, 0x0002, 0xFFFF}) {
+        packed.U16(static_cast<uint16_t>(word));
+    }
+    le::Buffer f64;
+    for (double v : {2500.75, -1e12, 0.0}) {
+        f64.Raw(&v, 8);
+    }
+    const CSeg2File file = Read(MakeSeg2({{{}, 3, 5, packed.bytes}, {{}, 5, 3, f64.bytes}}));
+    EXPECT_EQ(file.m_arrTraces, (Traces{{-20, 10, 32767 << 15, -32767 * 8, 0},
+                                        {2500, std::numeric_limits<int32_t>::min(), 0, 0, 0}}));
+    EXPECT_EQ(file.m_nSampleScalePower, 0) << "a float peak of 1000 or more is kept";
+}
+
+TEST(Seg2Read, FloatRecordsWithOnlySmallValuesAreScaledByOnePowerOfTen) {
+    le::Buffer small;
+    le::Buffer tiny;
+    for (float v : {0.0009765625f, -0.001953125f, NAN}) {
+        small.F32(v);
+    }
+    for (float v : {0.00048828125f, 0.0f, INFINITY}) {
+        tiny.F32(v);
+    }
+    struct Case {
+        std::vector<Seg2Trace> traces;
+        Traces samples;
+        int32_t power;
+    } cases[] = {
+        // The record's peak decides for every float trace; integer traces stay as stored.
+        {{{{}, 4, 3, small.bytes}, Int32Trace({}, {7, -7, 1})}, {{976562, -1953125, 0}, {7, -7, 1}}, 9},
+        // Infinity saturates and takes no part in the peak.
+        {{{{}, 4, 3, tiny.bytes}}, {{4882812, 0, std::numeric_limits<int32_t>::max()}}, 10},
+        // Integers alone are never scaled, however small.
+        {{Int32Trace({}, {1, -1})}, {{1, -1}}, 0},
+    };
+    for (const Case& c : cases) {
+        const CSeg2File file = Read(MakeSeg2(c.traces));
+        EXPECT_EQ(file.m_arrTraces, c.samples);
+        EXPECT_EQ(file.m_nSampleScalePower, c.power);
+    }
+}
+
 TEST(Seg2Read, DamagedFilesAreRefusedForTheirReason) {
     const Bytes good = MakeSeg2({Int32Trace({"RECEIVER_LOCATION 1"}, {1, 2, 3}), Int32Trace({}, {4, 5, 6})});
     const size_t p1 = le::U32(&good[36]);
@@ -79,10 +125,10 @@ TEST(Seg2Read, DamagedFilesAreRefusedForTheirReason) {
         {p1 + 8, 0x40000000u, ReadError::CountsExceedFile},
         {p1 + 8, 0x80000000u, ReadError::CountsExceedFile},
         {p1 + 8, 0xFFFFFFFFu, ReadError::CountsExceedFile},
-        {p1 + 12, 0, ReadError::UnsupportedSampleFormat}, // sample formats other than 1, 2 and 4
-        {p1 + 12, 3, ReadError::UnsupportedSampleFormat},
-        {p1 + 12, 5, ReadError::UnsupportedSampleFormat},
-        {p1 + 12, 8, ReadError::UnsupportedSampleFormat}};
+        {p1 + 12, 0, ReadError::UnsupportedSampleFormat}, // sample formats other than 1 to 5
+        {p1 + 12, 6, ReadError::UnsupportedSampleFormat},
+        {p1 + 12, 8, ReadError::UnsupportedSampleFormat},
+        {p1 + 12, 5, ReadError::CountsExceedFile}}; // three float64 samples in twelve bytes
     for (const auto& [at, value, reason] : damages) {
         Bytes bytes = good;
         le::PutU32(&bytes[at], value);
