@@ -1,5 +1,5 @@
-// spectrum and filter: the filter dialog's averaged amplitude spectrum and its low-pass filter, run on
-// a record file.
+// spectrum and filter: the filter dialog's averaged amplitude spectrum and its low- and high-pass
+// filters, run on a record file.
 #include "ArgumentList.h"
 #include "CliHost.h"
 #include "Commands.h"
@@ -108,7 +108,7 @@ int RunSpectrum(const Args& args) {
 int RunFilter(const Args& args) {
     const Command& self = CommandNamed("filter");
     ArgumentList parsed;
-    if (const auto problem = SplitArguments(args, {"-o", "--corner", "--traces"}, parsed)) {
+    if (const auto problem = SplitArguments(args, {"-o", "--corner", "--type", "--traces"}, parsed)) {
         return UsageError(self, *problem);
     }
     if (parsed.positional.size() != 1) {
@@ -116,6 +116,14 @@ int RunFilter(const Args& args) {
     }
     if (!parsed.Has("-o") || !parsed.Has("--corner")) {
         return UsageError(self, "-o OUT and --corner HZ are required");
+    }
+    FilterType type = FilterType::LowPass;
+    if (parsed.Has("--type")) {
+        const std::string& name = parsed.Value("--type");
+        if (name != "low" && name != "high") {
+            return UsageError(self, "--type must be low or high");
+        }
+        type = name == "high" ? FilterType::HighPass : FilterType::LowPass;
     }
     std::vector<int32_t> traces;
     if (parsed.Has("--traces")) {
@@ -136,14 +144,19 @@ int RunFilter(const Args& args) {
         host.ShowMessage(SaveFailedMessage());
         return kExitFailed;
     }
-    // The low-pass filter type, whose corner is the value the document keeps for it.
+    // The filter type, and the corner in the value the document keeps for that type.
     FilterSettings filter = doc.Filter();
-    filter.m_nFilterType = FilterType::LowPass;
+    filter.m_nFilterType = type;
     doc.SetFilter(filter);
     doc.SetFilterCornerHz(static_cast<float>(ParseLeadingFloat(parsed.Value("--corner"))));
-    // Traces the filter is undefined for (silent ones, a corner outside the band) stay as they are,
-    // as in the desktop program, which shows nothing about them either.
+    // The document refuses a corner the filter cannot use with the dialog's message; then nothing is
+    // written. Traces the filter is undefined for (silent or too short ones) stay as they are, as in
+    // the desktop program, which shows nothing about them either.
+    const bool inBand = doc.FilterCornerInBand();
     doc.ApplyFilter();
+    if (!inBand) {
+        return kExitFailed;
+    }
     return doc.SaveByPath(outPath) ? kExitOk : kExitFailed;
 }
 

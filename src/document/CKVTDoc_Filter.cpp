@@ -1,6 +1,7 @@
 // The document's spectrum and filter operations: the average trace's amplitude spectrum that the filter
-// dialog draws, and the low-pass filter it applies to the record.
+// dialog draws, and the low- or high-pass filter it applies to the record.
 #include "CKVTDoc.h"
+#include "Messages.h"
 #include "base/Truncate.h"
 
 #include <algorithm>
@@ -104,20 +105,39 @@ void CKVTDoc::SetFilterCornerHz(float hz) {
     SetFilter(settings);
 }
 
-int32_t CKVTDoc::ApplyFilter() {
-    const float corner = FilterCornerHz();
+// fs as the filter gets it: 10^6 / interval in float, 0 when the interval is unusable.
+float CKVTDoc::FilterSamplingHz() const {
     const float interval = Header().m_fSampleInterval;
-    const int32_t ns = SampleCount();
     const float fs = UsableInterval(interval) ? 1000000.0f / interval : 0.0f;
-    int32_t filtered = 0;
-    if (std::isfinite(fs) && fs > 0.0f) {
-        for (int32_t t : FilterTraces()) {
-            if (CAlgorithm::FilterTrace(ns, EditableTrace(t), corner, fs)) {
-                ++filtered;
-            }
-        }
+    return std::isfinite(fs) ? fs : 0.0f;
+}
+
+bool CKVTDoc::FilterCornerInBand() const {
+    const float corner = FilterCornerHz();
+    const float fs = FilterSamplingHz();
+    return fs > 0.0f && corner > 0.0f && corner < fs / 2.0f;
+}
+
+int32_t CKVTDoc::ApplyFilter() {
+    // 低通's corner is the 高通 edit, which starts at 0 Hz: 应用 on a fresh dialog lands here, and
+    // must neither pass silently nor mark an untouched record as changed.
+    if (!FilterCornerInBand()) {
+        Host().ShowMessage(FilterCornerOutOfBandMessage());
+        return 0;
     }
-    SamplesEdited(false);
+    // The 高通 type draws a high-pass gate, so it filters with the high-pass section.
+    const PassBand band = m_filter.m_nFilterType == FilterType::HighPass ? PassBand::High : PassBand::Low;
+    const float corner = FilterCornerHz();
+    const float fs = FilterSamplingHz();
+    const int32_t ns = SampleCount();
+    // Filtering can be undone like every other edit of the samples.
+    PushSnapshot();
+    std::vector<int32_t*> traces;
+    for (int32_t t : FilterTraces()) {
+        traces.push_back(EditableTrace(t));
+    }
+    const int32_t filtered = CAlgorithm::FilterTraces(traces, ns, corner, fs, band);
+    SamplesEdited(true);
     return filtered;
 }
 

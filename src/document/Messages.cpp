@@ -67,6 +67,10 @@ const char* ReadErrorText(ReadError reason) {
         return "道数或采样点数与文件长度不符";
     case ReadError::UnsupportedSampleFormat:
         return "不支持的数据格式代码";
+    case ReadError::InconsistentHeaders:
+        return "文件头中的数值互相矛盾";
+    case ReadError::UnsupportedLayout:
+        return "不支持的文件结构";
     }
     return "";
 }
@@ -107,6 +111,10 @@ Message ImageHeightInvalidMessage() {
 
 Message BmpWriteFailedMessage() {
     return Notice("打开Bmp文件失败！", "错误");
+}
+
+Message FilterCornerOutOfBandMessage() {
+    return {"截止频率必须大于 0 且小于采样频率的一半。", "滤波", MessageIcon::Warning, ""};
 }
 
 Message BatchResultMessage(BatchTool tool, int used, const std::vector<std::string>& files) {

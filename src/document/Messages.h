@@ -13,6 +13,8 @@ namespace kvt {
 // The caption of the program's own validation boxes.
 inline constexpr const char* kAppCaption = "KVT";
 inline constexpr const char* kBatchResampleCaption = "批量重采样";
+inline constexpr const char* kSaveChangesQuestion = "数据已修改是否保存？";
+inline constexpr const char* kSaveChangesCaption = "提示保存变化的数据";
 
 // The reason shown under "文件打开失败"; "" for ReadError::None.
 const char* ReadErrorText(ReadError reason);
@@ -30,6 +32,8 @@ Message ResampleCountRangeMessage();
 Message ImageWidthInvalidMessage();
 Message ImageHeightInvalidMessage();
 Message BmpWriteFailedMessage();
+// 应用 of the filter dialog with a corner the section cannot use (0 Hz, or fs/2 and above).
+Message FilterCornerOutOfBandMessage();
 
 enum class BatchTool { Combine, Extract, Stack };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <complex>
@@ -109,6 +110,47 @@ TEST(FourierTransform, MatchesADirectTransform) {
     }
 }
 
+TEST(AmplitudeSpectrum, MatchesADirectTransformAtAwkwardLengthsAndDecimations) {
+    // Lengths that are not powers of two are transformed at the nearest one: zero-padded above them
+    // (1000, 96), cut short below them (1400).
+    struct Case {
+        int32_t length, decimation;
+    } cases[] = {{1, 1}, {2, 1}, {4, 1}, {8, 1}, {96, 3}, {1000, 1}, {1400, 1}, {4096, 1}, {4096, 4}};
+    std::mt19937 rng(99);
+    std::uniform_real_distribution<float> value(-1.0f, 1.0f);
+    for (const Case& c : cases) {
+        Floats x(static_cast<size_t>(c.length));
+        for (float& v : x) {
+            v = value(rng) + 0.25f; // an offset, so that removing the mean matters
+        }
+        const auto order = static_cast<int32_t>(std::lround(std::log2(c.length)));
+        const int32_t n = 1 << order, half = c.length / 2, kept = c.length / c.decimation;
+        std::vector<double> input(static_cast<size_t>(n), 0.0);
+        double sum = 0.0;
+        for (int32_t i = 0; i < kept; ++i) {
+            sum += x[static_cast<size_t>(i * c.decimation)];
+        }
+        for (int32_t i = 0; i < std::min(kept, n); ++i) {
+            input[i] = x[static_cast<size_t>(i * c.decimation)] - sum / kept;
+        }
+        CAlgorithm algorithm;
+        algorithm.m_nDecimation = c.decimation;
+        algorithm.AmplitudeSpectrum(x.data(), c.length);
+        // Rounding in the transform, and at the zero bin that of the float mean, summed over the kept
+        // samples.
+        const double tolerance = 4e-7 * (order + 1) * std::sqrt(static_cast<double>(n)) / std::max(half, 1);
+        const double zeroBinTolerance = tolerance + 1e-9 * kept * kept / std::max(half, 1);
+        for (int32_t j = 0; j < c.length; ++j) {
+            std::complex<double> bin;
+            for (int32_t i = 0; j < half && i < n; ++i) {
+                bin += input[i] * std::polar(1.0, -kTwoPi * static_cast<double>((int64_t{i} * j) % n) / n);
+            }
+            ASSERT_NEAR(x[j], std::abs(bin) / std::max(half, 1), j == 0 ? zeroBinTolerance : tolerance)
+                << c.length << " bin " << j;
+        }
+    }
+}
+
 TEST(AmplitudeSpectrum, ADecimationBeyondTheSamplesLeavesNothingAndBelowOneCountsAsOne) {
     Floats signal(64);
     std::iota(signal.begin(), signal.end(), 1.0f);
@@ -148,6 +190,145 @@ TEST(ButterworthLowPass, PassesLowAttenuatesHighAndKeepsTheInputsPeak) {
     // The integer form is the same filter, truncated towards zero.
     ASSERT_TRUE(CAlgorithm::FilterTrace(Size(trace), trace.data(), 50.0f, fs));
     EXPECT_EQ(trace, Trace(x.begin(), x.end()));
+}
+
+// Steady-state amplitude of the tone at `hz` in samples [begin, end) of a signal sampled at fs.
+double ToneAmplitude(const Floats& x, double hz, double fs, int32_t begin, int32_t end) {
+    std::complex<double> sum;
+    for (int32_t i = begin; i < end; ++i) {
+        sum += static_cast<double>(x[i]) * std::polar(1.0, -kTwoPi * hz * i / fs);
+    }
+    return 2.0 * std::abs(sum) / (end - begin);
+}
+
+// The designed gain at f: the order-2 Butterworth prototype at the bilinear transform's analogue
+// frequency 2·fs·tan(πf/fs), with the corner prewarped and lowered by 10^(0.05/4).
+double AnalyticGain(PassBand band, double hz, double cornerHz, double fs) {
+    const double omega = 2.0 * fs * std::tan(std::numbers::pi * cornerHz / fs) / std::pow(10.0, 0.0125);
+    const double w = 2.0 * fs * std::tan(std::numbers::pi * hz / fs) / omega;
+    const double magnitude = 1.0 / std::sqrt((1.0 - w * w) * (1.0 - w * w) + 2.0 * w * w);
+    return band == PassBand::Low ? magnitude : w * w * magnitude;
+}
+
+TEST(ButterworthSection, ASineComesOutAtTheDesignedGainOfEitherPassBand) {
+    // A tone at f and a reference tone deep in the pass band go in together; the rescaling to the
+    // input's peak scales both alike, so their output ratio is |H(f)| / |H(reference)|.
+    const double fs = 1000.0, corner = 50.0;
+    struct Case {
+        PassBand band;
+        double referenceHz;
+    } cases[] = {{PassBand::High, 250.0}, {PassBand::Low, 1.0}};
+    for (const Case& c : cases) {
+        for (double hz : {5.0, 12.0, 25.0, 50.0, 100.0, 200.0}) {
+            Floats x(4000);
+            for (int32_t i = 0; i < Size(x); ++i) {
+                x[i] = static_cast<float>(
+                    1000.0 * (std::sin(kTwoPi * hz * i / fs) + std::sin(kTwoPi * c.referenceHz * i / fs)));
+            }
+            ASSERT_TRUE(CAlgorithm::ButterworthSection(x.data(), 50.0f, 1000.0f, Size(x), c.band));
+            // The last two seconds: a whole number of cycles of both tones, long after the start-up.
+            const double measured =
+                ToneAmplitude(x, hz, fs, 2000, 4000) / ToneAmplitude(x, c.referenceHz, fs, 2000, 4000);
+            const double expected =
+                AnalyticGain(c.band, hz, corner, fs) / AnalyticGain(c.band, c.referenceHz, corner, fs);
+            EXPECT_NEAR(measured, expected, 2e-5 + 1e-4 * expected)
+                << (c.band == PassBand::High ? "high" : "low") << "-pass at " << hz << " Hz";
+        }
+    }
+    // The named forms and the integer form are the same sections.
+    Floats signal(300);
+    for (int32_t i = 0; i < Size(signal); ++i) {
+        signal[i] = static_cast<float>((i * 7919) % 2001 - 1000);
+    }
+    Floats high = signal, section = signal, low = signal;
+    ASSERT_TRUE(CAlgorithm::ButterworthHighPass(high.data(), 30.0f, 1000.0f, Size(high)));
+    ASSERT_TRUE(
+        CAlgorithm::ButterworthSection(section.data(), 30.0f, 1000.0f, Size(section), PassBand::High));
+    EXPECT_EQ(high, section);
+    ASSERT_TRUE(CAlgorithm::ButterworthLowPass(low.data(), 30.0f, 1000.0f, Size(low)));
+    EXPECT_NE(low, high);
+    Trace trace(signal.begin(), signal.end());
+    ASSERT_TRUE(CAlgorithm::FilterTrace(Size(trace), trace.data(), 30.0f, 1000.0f, PassBand::High));
+    EXPECT_EQ(trace, Trace(high.begin(), high.end()));
+}
+
+// FNV-1a over the bytes of the samples.
+template <class T> uint64_t Fingerprint(const std::vector<T>& samples) {
+    uint64_t hash = 14695981039346656037u;
+    for (const T& v : samples) {
+        for (uint8_t byte : std::bit_cast<std::array<uint8_t, sizeof(T)>>(v)) {
+            hash = (hash ^ byte) * 1099511628211u;
+        }
+    }
+    return hash;
+}
+
+TEST(ButterworthSection, OutputsStayBitForBitAndTracesFilteredTogetherMatchOneByOne) {
+    // A trace with both 32-bit extremes and spikes; its outputs as the sections gave them when each
+    // step was computed on its own, in the float and the integer form.
+    Trace trace(5000);
+    for (int32_t i = 0; i < Size(trace); ++i) {
+        trace[i] = ((i * 7919) % 20001 - 10000) * 1000 + (i % 97 == 0 ? 150000000 : 0);
+    }
+    trace[3] = kMin;
+    trace[2500] = kMax;
+    struct Case {
+        PassBand band;
+        float corner;
+        uint64_t integers, floats;
+    } cases[] = {
+        {PassBand::Low, 3.0f, 0xe6a0125a571661c0u, 0x5425d937d2249936u},
+        {PassBand::Low, 50.0f, 0xf117d08bf359d3fau, 0x02758dbf6d69a2f4u},
+        {PassBand::Low, 480.0f, 0x378efa7e66fc4f68u, 0xb1eb1871a6f7458au},
+        {PassBand::High, 3.0f, 0xe9da48514b5184a6u, 0xec5f5dee9fa62142u},
+        {PassBand::High, 50.0f, 0xe78d30eeae282ee2u, 0x56ec8b12bbc5f94du},
+        {PassBand::High, 480.0f, 0x4a711b49e660941du, 0x7d17415f4df40823u},
+    };
+    for (const Case& c : cases) {
+        Trace integers = trace;
+        ASSERT_TRUE(CAlgorithm::FilterTrace(Size(integers), integers.data(), c.corner, 1000.0f, c.band));
+        EXPECT_EQ(Fingerprint(integers), c.integers) << c.corner;
+        Floats floats(trace.begin(), trace.end());
+        for (float& v : floats) {
+            v *= 0.001f;
+        }
+        ASSERT_TRUE(CAlgorithm::ButterworthSection(floats.data(), c.corner, 1000.0f, Size(floats), c.band));
+        EXPECT_EQ(Fingerprint(floats), c.floats) << c.corner;
+    }
+
+    // Several at a time: more traces than are filtered together, one silent, one named twice (filtered
+    // again from its first result) and a null entry.
+    std::mt19937 rng(5);
+    std::vector<Trace> traces(7, Trace(777));
+    for (Trace& t : traces) {
+        std::generate(t.begin(), t.end(), [&rng] { return static_cast<int32_t>(rng()); });
+    }
+    traces[3].assign(777, 0);
+    std::vector<Trace> oneByOne = traces;
+    const std::vector<int32_t> order = {0, 1, -1, 2, 1, 3, 4, 5, 6, 0};
+    std::vector<int32_t*> entries;
+    int32_t filtered = 0;
+    for (int32_t t : order) {
+        entries.push_back(t < 0 ? nullptr : traces[t].data());
+        filtered +=
+            t >= 0 && CAlgorithm::FilterTrace(777, oneByOne[t].data(), 120.0f, 1000.0f, PassBand::High);
+    }
+    EXPECT_EQ(CAlgorithm::FilterTraces(entries, 777, 120.0f, 1000.0f, PassBand::High), filtered);
+    EXPECT_EQ(filtered, 8);
+    EXPECT_EQ(traces, oneByOne);
+}
+
+TEST(ButterworthSection, TheHighPassRefusesWhatTheLowPassRefuses) {
+    Floats signal(100);
+    std::iota(signal.begin(), signal.end(), 1.0f);
+    for (auto [samples, corner] : {std::pair{signal, 0.0f},
+                                   {signal, 500.0f},
+                                   {Floats(100, 0.0f), 50.0f},
+                                   {Floats{1.0f, 2.0f}, 50.0f}}) {
+        Floats x = samples;
+        EXPECT_FALSE(CAlgorithm::ButterworthHighPass(x.data(), corner, 1000.0f, Size(x))) << corner;
+        EXPECT_EQ(x, samples) << corner;
+    }
 }
 
 TEST(ButterworthLowPass, UndefinedCasesLeaveTheSamplesUnchanged) {

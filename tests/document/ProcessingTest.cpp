@@ -1,5 +1,6 @@
-// Processing the open record: its spectrum, the low-pass filter, resampling and the geometry texts.
+// Processing the open record: its spectrum, the filter, resampling and the geometry texts.
 #include "LoadedRecord.h"
+#include "RecordingHost.h"
 #include "algorithms/CAlgorithm.h"
 #include "document/GeometryArrangement.h"
 #include "document/Resampling.h"
@@ -88,58 +89,76 @@ int32_t TwoTones(int32_t, int32_t i) {
     return Cosine(4.0e5, 10, i) + Cosine(4.0e5, 300, i);
 }
 
-TEST(RecordFilter, LowPassesTheChosenTracesAtTheTypesCornerWithoutASnapshot) {
-    CKVTDoc doc;
+TEST(RecordFilter, FiltersTheChosenTracesAtTheTypesCornerWithTheTypesPassBandAndCanBeUndone) {
+    test::RecordingHost host;
+    CKVTDoc doc(host);
     LoadRecord(doc, 3, 1000, kMs, TwoTones);
     const CShotRecord before = doc.Record();
     FilterSettings settings;
     settings.m_fLowPassHz = 50.0f;
-    doc.SetFilter(settings);
-    EXPECT_EQ(doc.ApplyFilter(), 0) << "the low-pass type's corner is the 高通 edit's value, 0 Hz";
+    settings.m_fHighPassHz = 20.0f;
     settings.m_nFilterType = FilterType::HighPass;
     doc.SetFilter(settings);
-    EXPECT_EQ(doc.FilterCornerHz(), 50.0f);
+    EXPECT_EQ(doc.FilterCornerHz(), 50.0f) << "高通 uses the 低通 edit's value";
     doc.SetSelectMode(SelectMode::MultiTrace);
     doc.AddSelTrace(2);
     doc.AddSelTrace(0);
     EXPECT_EQ(doc.ApplyFilter(), 2);
 
-    // Each chosen trace low-passed at the corner for the record's 1 kHz sampling.
+    // Each chosen trace high-passed at the corner for the record's 1 kHz sampling.
     std::vector<int32_t> filtered = before.m_traces.m_arrTraces[0];
-    ASSERT_TRUE(CAlgorithm::FilterTrace(1000, filtered.data(), 50.0f, 1000.0f));
+    ASSERT_TRUE(CAlgorithm::FilterTrace(1000, filtered.data(), 50.0f, 1000.0f, PassBand::High));
     EXPECT_EQ(doc.Traces().m_arrTraces[0], filtered);
     EXPECT_EQ(doc.Traces().m_arrTraces[1], before.m_traces.m_arrTraces[1]);
     EXPECT_EQ(doc.Traces().m_arrTraces[2], filtered);
-    EXPECT_TRUE(doc.IsDataChanged());
-    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_TRUE(doc.IsDataChanged() && doc.CanUndo());
     EXPECT_EQ(doc.Record().m_nMaxAbs, before.m_nMaxAbs) << "the peak stays as it was at opening";
 
+    // 低通 low-passes at the 高通 edit's value; an empty selection filters every trace.
+    settings.m_nFilterType = FilterType::LowPass;
+    doc.SetFilter(settings);
     doc.ClearSelTraces();
-    EXPECT_EQ(doc.ApplyFilter(), 3) << "an empty selection filters every trace";
+    const CTraceMatrix highPassed = doc.Traces();
+    EXPECT_EQ(doc.ApplyFilter(), 3);
+    std::vector<int32_t> lowPassed = highPassed.m_arrTraces[1];
+    ASSERT_TRUE(CAlgorithm::FilterTrace(1000, lowPassed.data(), 20.0f, 1000.0f, PassBand::Low));
+    EXPECT_EQ(doc.Traces().m_arrTraces[1], lowPassed);
+    doc.Undo();
+    EXPECT_EQ(doc.Traces().m_arrTraces, highPassed.m_arrTraces);
     doc.SetFilterCornerHz(34.0f);
-    EXPECT_EQ(doc.Filter().m_fLowPassHz, 34.0f);
+    EXPECT_EQ(doc.Filter().m_fHighPassHz, 34.0f);
+    EXPECT_TRUE(host.messages.empty());
 }
 
-TEST(RecordFilter, UndefinedCasesLeaveTracesUnchangedButMarkTheRecord) {
+TEST(RecordFilter, ACornerOutsideTheBandIsRefusedOtherUndefinedCasesLeaveTracesButMarkTheRecord) {
     struct Case {
         const char* what;
         float corner;
         float interval;
         int32_t samples;
-    } cases[] = {{"corner 0 Hz", 0.0f, kMs, 1000},
-                 {"corner at fs/2", 500.0f, kMs, 1000},
-                 {"two samples", 50.0f, kMs, 2},
-                 {"no samples", 50.0f, kMs, 0},
-                 {"zero sample interval", 50.0f, 0.0f, 1000},
-                 {"negative sample interval", 50.0f, -1000.0f, 1000}};
+        bool refused;
+    } cases[] = {{"corner 0 Hz", 0.0f, kMs, 1000, true},
+                 {"corner at fs/2", 500.0f, kMs, 1000, true},
+                 {"negative corner", -5.0f, kMs, 1000, true},
+                 {"zero sample interval", 50.0f, 0.0f, 1000, true},
+                 {"negative sample interval", 50.0f, -1000.0f, 1000, true},
+                 {"two samples", 50.0f, kMs, 2, false},
+                 {"no samples", 50.0f, kMs, 0, false}};
+    const Message refusal{"截止频率必须大于 0 且小于采样频率的一半。", "滤波", MessageIcon::Warning, ""};
     for (const Case& c : cases) {
-        CKVTDoc doc;
+        test::RecordingHost host;
+        CKVTDoc doc(host);
         LoadRecord(doc, 2, c.samples, c.interval, TwoTones);
         const CTraceMatrix before = doc.Traces();
         doc.SetFilterCornerHz(c.corner);
+        EXPECT_EQ(doc.FilterCornerInBand(), !c.refused) << c.what;
+        host.Clear();
         EXPECT_EQ(doc.ApplyFilter(), 0) << c.what;
         EXPECT_EQ(doc.Traces(), before) << c.what;
-        EXPECT_TRUE(doc.IsDataChanged()) << c.what;
+        EXPECT_EQ(doc.IsDataChanged(), !c.refused) << c.what;
+        EXPECT_EQ(host.messages, c.refused ? std::vector<Message>{refusal} : std::vector<Message>{})
+            << c.what;
+        EXPECT_EQ(host.AllChanges().Has(Change::Modified), !c.refused) << c.what;
     }
 }
 
