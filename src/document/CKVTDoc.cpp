@@ -5,6 +5,7 @@
 #include "formats/CSeg2File.h"
 #include "formats/CSegyFile.h"
 #include "formats/CSrwFile.h"
+#include "formats/CStandardSegyFile.h"
 
 #include <algorithm>
 
@@ -31,6 +32,7 @@ void CopyIntoRecord(const FormatFile& file, CShotRecord& record, const std::stri
         std::copy_n(source.begin(), n, record.m_traces.m_arrTraces[static_cast<size_t>(i)].begin());
     }
     record.m_header.m_strPathName = path;
+    record.m_nSampleScalePower = file.m_nSampleScalePower;
     record.UpdateMaxAbs();
 }
 
@@ -73,6 +75,20 @@ void CKVTDoc::SetDataChanged(bool changed) {
     Notify(Change::Modified | Change::Header);
 }
 
+void CKVTDoc::CommitProjectInfo(const ProjectInfo& info) {
+    ShotHeader& header = m_record.m_header;
+    header.m_strProject = info.m_strProject;
+    header.m_strCompany = info.m_strCompany;
+    header.m_strOperator = info.m_strOperator;
+    header.m_strProfile = info.m_strProfile;
+    header.m_strTestDate = info.m_strTestDate;
+    SetDataChanged(true);
+}
+
+void CKVTDoc::SetTestDate(const std::string& text) {
+    Assign(m_record.m_header.m_strTestDate, text, Change::Header);
+}
+
 void CKVTDoc::SamplesEdited(bool snapshotTaken) {
     m_bDataChanged = true;
     ChangeSet changes = Change::Samples | Change::Modified | Change::Header;
@@ -92,6 +108,7 @@ void CKVTDoc::ClearRecord() {
     m_nCopiedTrace = -1;
     m_nShiftTrace = -1;
     m_bDataChanged = false;
+    m_nSegyLayout = SegyLayout::Kvt;
     m_nSelectMode = SelectMode::Above;
     m_nDelayRefSample = DelayReferenceSample(oldSamples);
     m_nDelaySample = m_nDelayRefSample;
@@ -156,13 +173,13 @@ int32_t* CKVTDoc::EditableTrace(int32_t index) {
 bool CKVTDoc::OpenDocument(const std::string& path) {
     // One report for the reset and the record that replaces it (or the empty one a failure leaves).
     ClearRecord();
-    const std::optional<FileType> type = FileTypeOfPath(path);
+    FileType type = FileType::Native;
     bool opened = false;
-    if (!type) {
-        m_host->ShowMessage(OpenFailedMessage(ReadError::UnknownFileType));
+    if (const ReadError error = RecordFileType(path, type); error != ReadError::None) {
+        m_host->ShowMessage(OpenFailedMessage(error));
     } else {
-        m_nFileType = *type;
-        opened = OpenByPath(path, *type);
+        m_nFileType = type;
+        opened = OpenByPath(path, type);
     }
     Notify(kRecordReplaced);
     return opened;
@@ -231,7 +248,9 @@ bool CKVTDoc::OpenSeg2(const std::string& path) {
 
 bool CKVTDoc::OpenSegy(const std::string& path) {
     CSegyFile file;
-    return ReadInto(file, path);
+    const bool opened = ReadInto(file, path);
+    m_nSegyLayout = file.m_layout;
+    return opened;
 }
 
 // The native file stores the texts but neither the receiver table nor the shot point; SEG-2 and
@@ -256,11 +275,23 @@ bool CKVTDoc::SaveSegy(const std::string& path) {
     return WriteFrom(file, path);
 }
 
+bool CKVTDoc::SaveStandardSegy(const std::string& path) {
+    CStandardSegyFile file;
+    file.CopyTextsFrom(m_record.m_header);
+    file.m_receivers = m_record.m_receivers;
+    file.m_shot = m_record.m_shot;
+    file.m_nSampleScalePower = m_record.m_nSampleScalePower;
+    return WriteFrom(file, path);
+}
+
 void CKVTDoc::SaveCurrent() {
     if (!m_bDataChanged) {
         return;
     }
-    if (!SaveByPath(GetPathName())) {
+    // A standard SEG-Y file stays one that other programs read.
+    const std::string path = GetPathName();
+    const bool standard = m_nSegyLayout == SegyLayout::Standard && FileTypeOfPath(path) == FileType::Segy;
+    if (!(standard ? SaveStandardSegy(path) : SaveByPath(path))) {
         return;
     }
     ClearHistory();

@@ -8,6 +8,7 @@
 #include "DocumentModes.h"
 #include "algorithms/CAlgorithm.h"
 #include "formats/FileType.h"
+#include "formats/SegyProbe.h"
 #include "record/CShotRecord.h"
 
 #include <cstdint>
@@ -41,6 +42,8 @@ public:
     std::string GetPathName() const { return m_record.m_header.m_strPathName; }
     bool IsDataChanged() const { return m_bDataChanged; }
     FileType GetFileType() const { return m_nFileType; }
+    // The layout of the SEG-Y file the record was read from (KVT's for any other record).
+    SegyLayout GetSegyLayout() const { return m_nSegyLayout; }
 
     const DisplaySettings& Display() const { return m_display; }
     const FilterSettings& Filter() const { return m_filter; }
@@ -62,13 +65,18 @@ public:
     int32_t SpectrumLength() const { return m_nSpectrumLength; }
 
     // --- Opening, saving, resetting ----------------------------------------------------------------
-    // Opening a record: reset, the file type from the path, the reader, the record; on failure
-    // "文件打开失败" with the reason, and the document stays empty.
+    // Opening a record: reset, the file type from the path (or, when it names none, from the file's
+    // first bytes), the reader, the record; on failure "文件打开失败" with the reason, and the document
+    // stays empty.
     bool OpenDocument(const std::string& path);
     // Writes the record in the format the path chooses; "保存文件失败" when the writer fails, nothing for
     // a path that names no format. The record's path, flag and history stay as they are.
     bool SaveByPath(const std::string& path);
-    // "保存": writes the record to the file it came from when it has changed.
+    // Writes the record as standard SEG-Y (revision 1) with the header's texts, whatever the path's
+    // name; otherwise as SaveByPath.
+    bool SaveStandardSegy(const std::string& path);
+    // "保存": writes the record to the file it came from when it has changed, a standard SEG-Y file
+    // in its own layout.
     void SaveCurrent();
     // An empty record, edit state and history; display, filter and print settings and the tool stay.
     void ResetDocument();
@@ -79,6 +87,10 @@ public:
     // The file type list of the side panel.
     void SetFileType(FileType type);
     void SetDataChanged(bool changed);
+    // The project texts of the header as the side panel edits them: committed together (the record
+    // counts as changed), or the test date alone as its picker moves (not counted as a change).
+    void CommitProjectInfo(const ProjectInfo& info);
+    void SetTestDate(const std::string& text);
 
     // --- Settings ----------------------------------------------------------------------------------
     void SetDisplay(const DisplaySettings& settings);
@@ -150,9 +162,13 @@ public:
     std::vector<float> ComputeRecordSpectrum();
     // Frequency in hertz of entry `index` of the last spectrum (its length and decimation).
     double SpectrumBinHz(int32_t index) const;
-    // Low-pass filters the multi-trace selection (in that mode) or every trace in place and marks the
-    // data changed; no undo snapshot. Traces the filter is undefined for stay as they are. Returns the
-    // number of traces that were filtered.
+    // Whether the corner of the filter type lies strictly between 0 and half the record's sampling
+    // frequency, the only corners the Butterworth sections are defined for.
+    bool FilterCornerInBand() const;
+    // Filters the multi-trace selection (in that mode) or every trace in place, low-pass for 低通 and
+    // high-pass for 高通, and marks the data changed; no undo snapshot. Traces the filter is undefined
+    // for (silent, too short) stay as they are. A corner outside the band filters nothing: it shows
+    // why and leaves the record and its modified mark alone. Returns the number of traces filtered.
     int32_t ApplyFilter();
 
     // --- Resampling and geometry -------------------------------------------------------------------
@@ -183,9 +199,14 @@ private:
     // Copy the record into a format object and write it, or show the save failure.
     bool WriteFrom(FormatFile& file, const std::string& path);
 
-    // Saves the samples before an edit changes them; discards every redo state.
+    // Called before an edit changes the samples: discards every redo state and opens a step for the
+    // edit, which keeps the traces it changed as they were.
     void PushSnapshot();
     void ClearHistory();
+    // Turns the copy taken before the newest edit into its step: only the traces the edit changed.
+    void SettleHistory();
+    // Exchanges a step's traces with the record's: undoing it, or redoing it once undone.
+    void SwapStep(size_t step);
     // After an edit: the data-changed flag set and the host told (samples, flag, and the history when
     // a snapshot was taken).
     void SamplesEdited(bool snapshotTaken);
@@ -213,6 +234,8 @@ private:
     // The traces the spectrum and the filter work on: the multi-trace selection in its order when that
     // is the mode and it holds entries, every trace otherwise; entries that name no trace are skipped.
     std::vector<int32_t> FilterTraces();
+    // The sampling frequency the filter runs at: 10^6 / interval (float), 0 for an unusable interval.
+    float FilterSamplingHz() const;
     // The regions the selection mode marks, in selection order, limited to the record's samples.
     std::vector<Region> SelectedRegions();
     // Re-spaces the points strictly between list indices a and b on a straight staircase.
@@ -243,12 +266,23 @@ private:
     int32_t m_nShiftStartSample = 0;
     int32_t m_nShiftSample = 0;
 
-    // Undo history: snapshots of the samples, oldest first.
-    int32_t m_nUndoPos = 0;
+    // Undo history, oldest step first. A step holds the traces one edit changed as they are on the
+    // side of the edit the record is not on: before it while it stands, after it once undone.
+    struct HistoryStep {
+        std::vector<int32_t> traces;
+        std::vector<std::vector<int32_t>> samples;
+    };
+    int32_t m_nUndoPos = 0; // steps before the record's state
     int32_t m_nRedoCount = 0;
-    std::vector<CTraceMatrix> m_arrHistory;
+    std::vector<HistoryStep> m_arrHistory;
+    // The samples before the newest edit, until SettleHistory compares them with the edit's result;
+    // then the memory the next edit's copy goes into, so that an edit does not fault in a record's
+    // worth of fresh pages.
+    CTraceMatrix m_beforeEdit;
+    bool m_bEditOpen = false;
 
     FileType m_nFileType = FileType::Native;
+    SegyLayout m_nSegyLayout = SegyLayout::Kvt;
 };
 
 } // namespace kvt

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace kvt {
 
@@ -53,6 +54,15 @@ struct PrintMargins {
     int32_t m_nMarginBottom = 0;
 
     bool operator==(const PrintMargins&) const = default;
+};
+
+// The project texts of the record header that the side panel edits.
+struct ProjectInfo {
+    std::string m_strProject;
+    std::string m_strCompany;
+    std::string m_strOperator;
+    std::string m_strProfile;
+    std::string m_strTestDate;
 };
 
 } // namespace kvt

@@ -376,6 +376,31 @@ TEST(History, KeepsTheLastTwentyStates) {
     EXPECT_EQ(full.Edits(), 19);
 }
 
+TEST(History, EditsOfSingleTracesUndoAndRedoOneStateAtATime) {
+    // Edits of different traces and of one trace twice: stepping back and forth restores every state
+    // whole, the traces an edit did not touch included.
+    TestRecord r;
+    r.doc.SetEditTool(EditTool::Operation);
+    r.doc.SetSelectMode(SelectMode::SingleTrace);
+    auto all = [&r] { return std::vector<Samples>{r.Trace(0), r.Trace(1), r.Trace(2), r.Trace(3)}; };
+    std::vector<std::vector<Samples>> states = {all()};
+    for (const int32_t trace : {2, 0, 2, 3}) {
+        r.doc.SetSelTrace(trace);
+        r.doc.OperateAmplify();
+        states.push_back(all());
+    }
+    for (size_t k = states.size() - 1; k-- > 0;) {
+        r.doc.Undo();
+        EXPECT_EQ(all(), states[k]) << "undone to state " << k;
+    }
+    EXPECT_FALSE(r.doc.CanUndo());
+    for (size_t k = 1; k < states.size(); ++k) {
+        r.doc.Redo();
+        EXPECT_EQ(all(), states[k]) << "redone to state " << k;
+    }
+    EXPECT_FALSE(r.doc.CanRedo());
+}
+
 const Message kIntervalDiffers{"采样间隔不同，无法加载", "Error", MessageIcon::Error, ""};
 const Message kLengthDiffers{"采样长度不同，无法加载", "Error", MessageIcon::Error, ""};
 
