@@ -1,14 +1,12 @@
-// The section on screen: a 96 x 16384 record drawn at 1920 x 1080 with positive fill, against a
-// floor that fills the picture and draws the same vertices as plain polylines; the memory a 5 x 5
-// stretch of a 1920 x 1080 view takes; and the repaint of one step of a dragged delay line.
+// The section in the desktop program's view, on a 96 x 16384 record: the memory a 5 x 5 stretch of a
+// 1920 x 1080 view takes, and the repaint of one step of a dragged delay line. The section's own
+// drawing time is kvt_bench_section's.
 #include "SyntheticGather.h"
 #include "document/CKVTDoc.h"
 #include "gui/views/CMainFormView.h"
-#include "render/CTraceRenderer.h"
 
 #include <QApplication>
 #include <QPaintEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QWindow>
 
@@ -68,44 +66,6 @@ bool LoadGather(CKVTDoc& doc, int32_t channels, int32_t samples) {
     const bool ok = synth::MakeGather(shape).Write(path.string()) && doc.OpenDocument(path.string());
     std::filesystem::remove(path);
     return ok;
-}
-
-void SetFill(CKVTDoc& doc, FillMode mode) {
-    DisplaySettings display = doc.Display();
-    display.m_nFillMode = mode;
-    doc.SetDisplay(display);
-}
-
-void SectionAgainstFloor(CKVTDoc& doc) {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    TraceLayout layout;
-    CTraceRenderer renderer(doc, layout);
-    auto render = [&] {
-        QPainter painter(&image);
-        renderer.DrawRecord(painter, PixelRect{0, 0, kWidth, kHeight}, false);
-    };
-    render();
-    // The same vertices, computed once outside the timing.
-    std::vector<std::vector<QPoint>> wiggles;
-    for (size_t i = 0; i < layout.m_arrTraceRects.size(); ++i) {
-        wiggles.push_back(renderer.WigglePoints(static_cast<int32_t>(i), layout.m_arrTraceRects[i]));
-    }
-    auto floor = [&] {
-        QPainter painter(&image);
-        painter.fillRect(image.rect(), Qt::white);
-        painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap));
-        for (const auto& points : wiggles) {
-            painter.drawPolyline(points.data(), static_cast<int>(points.size()));
-        }
-    };
-    const double floorMs = MedianMs(floor);
-    const double renderMs = MedianMs(render);
-    SetFill(doc, FillMode::Wiggle);
-    const double wiggleMs = MedianMs(render);
-    SetFill(doc, FillMode::Positive);
-    std::printf("section 96 x 16384 at %d x %d, positive fill: %.1f ms; floor (fill + same polylines) "
-                "%.1f ms; ratio %.2f (wiggle only %.1f ms, ratio %.2f)\n",
-                kWidth, kHeight, renderMs, floorMs, renderMs / floorMs, wiggleMs, wiggleMs / floorMs);
 }
 
 // Shows the view with a client area of kWidth x kHeight and waits until it is on screen.
@@ -210,7 +170,6 @@ int main(int argc, char** argv) {
     }
     // Memory first, while the peak is still that of the record alone.
     StretchMemory(doc);
-    SectionAgainstFloor(doc);
     DragRepaint(doc);
     return 0;
 }

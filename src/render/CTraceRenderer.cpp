@@ -13,7 +13,9 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <optional>
 
@@ -103,6 +105,9 @@ int64_t GainFactor(int32_t gainDb) {
 void ApplyGain(const int32_t* samples, int32_t count, int32_t gainDb, std::vector<int64_t>& out) {
     out.assign(samples, samples + count);
     const int64_t factor = GainFactor(gainDb);
+    if (factor == 1) {
+        return;
+    }
     if (gainDb >= 0) {
         if (std::llabs(CAlgorithm::FindMaxAbsSample(samples, count)) > 100000000) {
             return;
@@ -115,6 +120,15 @@ void ApplyGain(const int32_t* samples, int32_t count, int32_t gainDb, std::vecto
             v /= factor;
         }
     }
+}
+
+// Whether the painter's pixels are the logical ones (no scaling, whole-pixel translation, no
+// smoothing), so that one-pixel lines and the fill land on pixels that can be told in advance.
+bool PixelExact(const QPainter& painter, QPoint& offset) {
+    const QTransform t = painter.combinedTransform();
+    offset = QPoint(static_cast<int>(t.dx()), static_cast<int>(t.dy()));
+    return t.type() <= QTransform::TxTranslate && t.dx() == offset.x() && t.dy() == offset.y() &&
+           !painter.testRenderHint(QPainter::Antialiasing) && painter.device()->devicePixelRatio() == 1.0;
 }
 
 } // namespace
@@ -316,7 +330,8 @@ CTraceRenderer::TraceShape CTraceRenderer::BuildWiggle(int32_t trace, const Pixe
     const int64_t low = TruncateToInt64(-limit / scale);
     const auto xc = static_cast<float>(m_xc);
     const auto top = static_cast<float>(m_top);
-    m_points.reserve(static_cast<size_t>(n) + 1);
+    m_points.resize(static_cast<size_t>(n) + 1);
+    QPoint* points = m_points.data() + 1;
     for (int32_t s = 0; s < n; ++s) {
         int64_t& v = m_values[static_cast<size_t>(s)];
         const float swing = scale * static_cast<float>(v);
@@ -325,8 +340,8 @@ CTraceRenderer::TraceShape CTraceRenderer::BuildWiggle(int32_t trace, const Pixe
         } else if (swing < -limit) {
             v = low;
         }
-        m_points.emplace_back(TruncateToInt32(scale * static_cast<float>(v) + xc),
-                              TruncateToInt32(static_cast<float>(s) * pitch + top));
+        points[s] = QPoint(TruncateToInt32(scale * static_cast<float>(v) + xc),
+                           TruncateToInt32(static_cast<float>(s) * pitch + top));
     }
     return TraceShape::Wiggle;
 }
@@ -340,6 +355,61 @@ const std::vector<QPoint>& CTraceRenderer::WigglePoints(int32_t trace, const Pix
     return m_points;
 }
 
+// A long trace puts many samples on each pixel row of a short cell. Along one row the one-pixel line
+// covers every pixel from the row's leftmost vertex up to, not including, its rightmost, and the
+// rightmost too where the line turns back there; where the line comes into the row and leaves it, how
+// it joins on depends on the direction of its first and last step along the row. So a row keeps its
+// first and last vertex, the next and the previous one off their column, and the leftmost and
+// rightmost between those two: at most six, drawing the same pixels. Rows that reach past the device
+// keep every vertex, since the line is cut there and joins on differently.
+void CTraceRenderer::ThinOutRows(const QPainter& painter) {
+    QPoint offset;
+    m_bThin = PixelExact(painter, offset);
+    const int32_t left = -offset.x();
+    const int32_t right = left + painter.device()->width();
+    const int32_t top = -offset.y();
+    const int32_t bottom = top + painter.device()->height();
+    auto inDevice = [&](const QPoint& p) {
+        return p.x() >= left && p.x() < right && p.y() >= top && p.y() < bottom;
+    };
+    m_drawn.clear();
+    const size_t count = m_points.size();
+    for (size_t begin = 0, end = 0; begin < count; begin = end) {
+        bool inside = inDevice(m_points[begin]);
+        for (end = begin + 1; end < count && m_points[end].y() == m_points[begin].y(); ++end) {
+            inside = inside && inDevice(m_points[end]);
+        }
+        const size_t last = end - 1;
+        if (!m_bThin || !inside || last - begin < 6) {
+            m_drawn.insert(m_drawn.end(), m_points.begin() + static_cast<std::ptrdiff_t>(begin),
+                           m_points.begin() + static_cast<std::ptrdiff_t>(end));
+            continue;
+        }
+        auto x = [this](size_t i) { return m_points[i].x(); };
+        size_t next = begin + 1;
+        while (next < last && x(next) == x(begin)) {
+            ++next;
+        }
+        size_t previous = last - 1;
+        while (previous > begin && x(previous) == x(last)) {
+            --previous;
+        }
+        size_t leftmost = next;
+        size_t rightmost = next;
+        for (size_t i = next; i <= previous; ++i) {
+            leftmost = x(i) < x(leftmost) ? i : leftmost;
+            rightmost = x(i) > x(rightmost) ? i : rightmost;
+        }
+        std::array<size_t, 6> kept = {begin, next, leftmost, rightmost, previous, last};
+        std::sort(kept.begin(), kept.end());
+        for (size_t k = 0; k < kept.size(); ++k) {
+            if (k == 0 || kept[k] != kept[k - 1]) {
+                m_drawn.push_back(m_points[kept[k]]);
+            }
+        }
+    }
+}
+
 void CTraceRenderer::DrawTrace(QPainter& painter, int32_t trace, const PixelRect& cell) {
     if (trace < 0 || trace >= m_doc.Traces().TraceCount()) {
         return;
@@ -348,8 +418,9 @@ void CTraceRenderer::DrawTrace(QPainter& painter, int32_t trace, const PixelRect
     if (shape == TraceShape::Nothing) {
         return;
     }
+    ThinOutRows(painter);
     painter.setPen(ThinPen());
-    painter.drawPolyline(m_points.data(), static_cast<int>(m_points.size()));
+    painter.drawPolyline(m_drawn.data(), static_cast<int>(m_drawn.size()));
     if (shape == TraceShape::Wiggle) {
         FillLobes(painter, static_cast<int32_t>(m_points.size()) - 1);
     }
@@ -358,7 +429,9 @@ void CTraceRenderer::DrawTrace(QPainter& painter, int32_t trace, const PixelRect
 // Each lobe is the closed figure from the centre line at its first sample, through its samples, to
 // the centre line at the first sample after it (the last sample closes a lobe that reaches it). The
 // lobes of one trace never overlap, so they are filled together as the subpaths of one path. The
-// short centre-line segments drawn where a lobe opens and closes complete its outline.
+// short centre-line segments drawn where a lobe opens and closes complete its outline. A lobe that
+// never leaves the centre line's column or one pixel row encloses no pixel centre and is left out:
+// in the quiet part of a trace most lobes are swings of less than a pixel.
 void CTraceRenderer::FillLobes(QPainter& painter, int32_t count) {
     const FillMode fillMode = m_doc.Display().m_nFillMode;
     if (fillMode != FillMode::Positive && fillMode != FillMode::Negative) {
@@ -373,21 +446,40 @@ void CTraceRenderer::FillLobes(QPainter& painter, int32_t count) {
     }
     QPainterPath lobes;
     bool open = false;
+    bool wide = false;
     for (int32_t s = 0; s < count; ++s) {
         const int64_t v = m_values[static_cast<size_t>(s)];
         const bool inLobe = fillMode == FillMode::Positive ? v > 0 : v < 0;
         const QPoint& p = m_points[static_cast<size_t>(s) + 1];
         if (inLobe && s != count - 1) {
             if (!open) {
-                AppendAxisLine(m_edges, p.x(), p.y(), m_xc, p.y());
-                lobes.moveTo(m_xc, p.y());
+                if (p.x() != m_xc) {
+                    AppendAxisLine(m_edges, p.x(), p.y(), m_xc, p.y());
+                }
+                m_lobe.assign(1, QPoint(m_xc, p.y()));
                 open = true;
+                wide = false;
             }
-            lobes.lineTo(p);
+            // Along a row the lobe's edges enclose no area: only where the trace enters and leaves
+            // a row does the outline need a vertex.
+            const int32_t previousY = m_points[static_cast<size_t>(s)].y();
+            const int32_t nextY = m_points[static_cast<size_t>(s) + 2].y();
+            if (!m_bThin || previousY != p.y() || nextY != p.y()) {
+                m_lobe.push_back(p);
+                wide = wide || p.x() != m_xc;
+            }
         } else if (open) {
-            lobes.lineTo(m_xc, p.y());
-            lobes.closeSubpath();
-            AppendAxisLine(m_edges, m_xc, p.y(), p.x(), p.y());
+            if (wide && p.y() != m_lobe.front().y()) {
+                lobes.moveTo(m_lobe.front());
+                for (size_t i = 1; i < m_lobe.size(); ++i) {
+                    lobes.lineTo(m_lobe[i]);
+                }
+                lobes.lineTo(m_xc, p.y());
+                lobes.closeSubpath();
+            }
+            if (p.x() != m_xc) {
+                AppendAxisLine(m_edges, m_xc, p.y(), p.x(), p.y());
+            }
             open = false;
         }
     }

@@ -37,8 +37,9 @@ public:
     void DrawDelayLines(QPainter& painter, LineForm form, int32_t previous) const;
     void DrawShiftLines(QPainter& painter, LineForm form, int32_t previous) const;
 
-    // The vertices of one trace's wiggle as DrawTrace draws them, from the top of its cell down, after
-    // display gain and clip. Empty when the trace has no samples.
+    // The vertices of one trace's wiggle, one per sample, from the top of its cell down, after display
+    // gain and clip. Empty when the trace has no samples. DrawTrace leaves out those that change no
+    // pixel where several fall on one pixel row.
     const std::vector<QPoint>& WigglePoints(int32_t trace, const PixelRect& cell);
     // Row of a sample on the delay and shot-time lines, from the layout's plot rectangle.
     int32_t LineY(int32_t sample) const;
@@ -46,6 +47,7 @@ public:
 private:
     enum class TraceShape { Nothing, Straight, Wiggle };
     TraceShape BuildWiggle(int32_t trace, const PixelRect& cell);
+    void ThinOutRows(const QPainter& painter);
     void FillLobes(QPainter& painter, int32_t count);
     void DrawLevelLine(QPainter& painter, int32_t sample, bool moving) const;
     bool IsDraggedTrace(int32_t trace) const;
@@ -56,7 +58,10 @@ private:
     // Scratch of the trace being drawn, kept between traces to save allocations.
     std::vector<int64_t> m_values; // samples after display gain and clip
     std::vector<QPoint> m_points;  // the start at the cell top, then one vertex per sample
+    std::vector<QPoint> m_drawn;   // the vertices the line is drawn through
+    bool m_bThin = false;          // whether vertices that change no pixel are left out
     std::vector<QLine> m_edges;    // centre-line segments that open and close the lobes
+    std::vector<QPoint> m_lobe;    // the outline of the lobe being filled
     int32_t m_xc = 0;              // centre of the trace's cell
     int32_t m_top = 0;             // top of the cell, or of the dragged trace
 };

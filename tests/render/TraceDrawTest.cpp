@@ -3,8 +3,12 @@
 #include "render/CTraceRenderer.h"
 
 #include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace kvt {
 namespace {
@@ -112,6 +116,89 @@ TEST_F(TraceDraw, FillModesChooseTheLobesAndCloseThemOnTheCentreLine) {
         }
         for (const QPoint& p : c.white) {
             EXPECT_TRUE(test::IsWhite(image, p.x(), p.y())) << p.x() << "," << p.y();
+        }
+    }
+}
+
+// The plain way to draw a trace: a vertex for every sample, each lobe one polygon closed on the
+// centre line, and the centre-line segments where a lobe opens and closes, drawn together as lines
+// that cover their first pixel and not their last.
+QImage PlainTrace(const std::vector<QPoint>& points, const std::vector<int32_t>& samples, FillMode fill,
+                  QSize size) {
+    QImage image = test::WhiteImage(size.width(), size.height());
+    QPainter painter(&image);
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap));
+    painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+    if (fill == FillMode::Wiggle) {
+        return image;
+    }
+    const int xc = points[0].x();
+    std::vector<QLine> edges;
+    auto edge = [&edges](int from, int to, int y) {
+        const int shift = to < from ? 1 : 0; // a thin line leaves out its larger end
+        if (from != to) {
+            edges.emplace_back(from + shift, y, to + shift, y);
+        }
+    };
+    QPainterPath lobes;
+    QPolygon lobe;
+    for (size_t s = 0; s < samples.size(); ++s) {
+        const QPoint& p = points[s + 1];
+        const bool in =
+            (fill == FillMode::Positive ? samples[s] > 0 : samples[s] < 0) && s + 1 < samples.size();
+        if (in && lobe.isEmpty()) {
+            edge(p.x(), xc, p.y());
+            lobe << QPoint(xc, p.y());
+        }
+        if (in) {
+            lobe << p;
+        } else if (!lobe.isEmpty()) {
+            lobe << QPoint(xc, p.y());
+            lobes.addPolygon(lobe);
+            lobes.closeSubpath();
+            edge(xc, p.x(), p.y());
+            lobe.clear();
+        }
+    }
+    painter.drawLines(edges.data(), static_cast<int>(edges.size()));
+    lobes.setFillRule(Qt::OddEvenFill);
+    painter.fillPath(lobes, Qt::black);
+    return image;
+}
+
+TEST_F(TraceDraw, ManySamplesOnOnePixelRowDrawTheSamePixelsAsOneVertexPerSample) {
+    std::mt19937 rng(17);
+    auto trace = [](int32_t count, auto value) {
+        std::vector<int32_t> samples(static_cast<size_t>(count));
+        for (int32_t i = 0; i < count; ++i) {
+            samples[static_cast<size_t>(i)] = value(i);
+        }
+        return samples;
+    };
+    const std::vector<std::vector<int32_t>> records = {
+        trace(3000, [&rng](int32_t) { return static_cast<int32_t>(rng() % 2001) - 1000; }), // noise
+        trace(2999, [](int32_t i) { return i % 2 == 0 ? 700 + i % 13 : -650; }), // lobes within one row
+        trace(4000, [&rng](int32_t i) { return i == 1500 ? 100000 : static_cast<int32_t>(rng() % 5) - 2; }),
+        trace(1000, [](int32_t i) { return i < 500 ? 300 : 300 - i; }), // a long lobe, then a ramp
+        trace(25, [&rng](int32_t) { return static_cast<int32_t>(rng() % 201) - 100; }), // fewer than rows
+    };
+    for (size_t r = 0; r < records.size(); ++r) {
+        test::LoadTraces(doc, {records[r]});
+        for (const int32_t gain : {0, 30}) {
+            for (const FillMode fill : {FillMode::Positive, FillMode::Negative, FillMode::Wiggle}) {
+                for (const PixelRect& cell : {PixelRect{10, 0, 110, 61}, PixelRect{0, 3, 47, 200}}) {
+                    SCOPED_TRACE(testing::Message() << "record " << r << " gain " << gain << " fill "
+                                                    << static_cast<int>(fill) << " height " << cell.Height());
+                    doc.SetDisplay(
+                        {.m_nFillMode = fill, .m_nScaleMode = ScaleMode::Trace, .m_nGainDb = gain});
+                    QImage drawn = test::WhiteImage(120, 210);
+                    QPainter painter(&drawn);
+                    renderer.DrawTrace(painter, 0, cell);
+                    painter.end();
+                    EXPECT_TRUE(drawn ==
+                                PlainTrace(renderer.WigglePoints(0, cell), records[r], fill, drawn.size()));
+                }
+            }
         }
     }
 }
