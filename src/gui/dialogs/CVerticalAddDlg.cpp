@@ -1,0 +1,16 @@
+#include "CVerticalAddDlg.h"
+
+namespace kvt {
+
+CVerticalAddDlg::CVerticalAddDlg(DocumentHost& host, DesktopPrompts& prompts, QWidget* parent)
+    : CFileListDlg(host, prompts, QStringLiteral("垂直叠加"), QStringLiteral("叠加"), QStringLiteral("关闭"),
+                   parent) {
+    // The stack does not depend on the order of its inputs.
+    HideOrderButtons();
+}
+
+void CVerticalAddDlg::OnAction() {
+    RunOutputTool(BatchTool::Stack, "(*.srw)|*.srw;*.SRW;*.Srw||", &StackFiles);
+}
+
+} // namespace kvt

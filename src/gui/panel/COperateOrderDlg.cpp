@@ -1,0 +1,56 @@
+#include "COperateOrderDlg.h"
+
+#include "PaletteLayout.h"
+#include "document/CKVTDoc.h"
+
+#include <QPushButton>
+
+namespace kvt {
+
+COperateOrderDlg::COperateOrderDlg(CKVTDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
+    setObjectName(QStringLiteral("id%1").arg(kTemplateId));
+    struct Button {
+        int id;
+        const char* caption;
+        QRect area;
+        void (CKVTDoc::*operation)();
+    };
+    const Button buttons[] = {
+        {1003, "放大", DialogUnits(1, 5, 31, 19), &CKVTDoc::OperateAmplify},
+        {1004, "缩小", DialogUnits(33, 5, 31, 19), &CKVTDoc::OperateAttenuate},
+        {1005, "切除", DialogUnits(66, 5, 31, 19), &CKVTDoc::OperateCut},
+        {1006, "调换", DialogUnits(98, 5, 31, 19), &CKVTDoc::OperateSwap},
+        {1007, "极性反转", DialogUnits(35, 28, 60, 19), &CKVTDoc::OperatePolarity},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
+        button->setObjectName(QStringLiteral("id%1").arg(b.id));
+        button->setGeometry(b.area);
+        connect(button, &QPushButton::clicked, this, [this, op = b.operation] { (m_doc.*op)(); });
+        if (b.id == 1006) {
+            m_swap = button;
+        } else if (b.id == 1007) {
+            m_polarity = button;
+        }
+    }
+    UpdateEnabling();
+}
+
+void COperateOrderDlg::UpdateEnabling() {
+    switch (m_doc.GetSelectMode()) {
+    case SelectMode::Above:
+    case SelectMode::Below:
+        m_swap->setEnabled(false);
+        m_polarity->setEnabled(false);
+        break;
+    case SelectMode::SingleTrace:
+        m_swap->setEnabled(false);
+        break;
+    case SelectMode::MultiTrace:
+        m_swap->setEnabled(true);
+        m_polarity->setEnabled(true);
+        break;
+    }
+}
+
+} // namespace kvt
