@@ -259,14 +259,16 @@ void CMainFrame::ConnectCommands() {
     for (const auto& [id, mode] : modes) {
         connect(Action(id), &QAction::triggered, this, [this, mode = mode] { m_doc.SetSelectMode(mode); });
     }
-    const std::pair<C, void (CKVTDoc::*)()> operations[] = {{C::ResetSelection, &CKVTDoc::ResetEditState},
-                                                            {C::Amplify, &CKVTDoc::OperateAmplify},
-                                                            {C::Attenuate, &CKVTDoc::OperateAttenuate},
-                                                            {C::Cut, &CKVTDoc::OperateCut},
-                                                            {C::Swap, &CKVTDoc::OperateSwap},
-                                                            {C::Polarity, &CKVTDoc::OperatePolarity}};
+    // Plain functions rather than member pointers: GCC's optimiser misreads member pointers in slots.
+    using Operation = void (*)(CKVTDoc&);
+    const std::pair<C, Operation> operations[] = {{C::ResetSelection, [](CKVTDoc& d) { d.ResetEditState(); }},
+                                                  {C::Amplify, [](CKVTDoc& d) { d.OperateAmplify(); }},
+                                                  {C::Attenuate, [](CKVTDoc& d) { d.OperateAttenuate(); }},
+                                                  {C::Cut, [](CKVTDoc& d) { d.OperateCut(); }},
+                                                  {C::Swap, [](CKVTDoc& d) { d.OperateSwap(); }},
+                                                  {C::Polarity, [](CKVTDoc& d) { d.OperatePolarity(); }}};
     for (const auto& [id, operation] : operations) {
-        connect(Action(id), &QAction::triggered, this, [this, op = operation] { (m_doc.*op)(); });
+        connect(Action(id), &QAction::triggered, this, [this, op = operation] { op(m_doc); });
     }
 }
 

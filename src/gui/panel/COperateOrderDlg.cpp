@@ -13,20 +13,20 @@ COperateOrderDlg::COperateOrderDlg(CKVTDoc& doc, QWidget* parent) : QWidget(pare
         int id;
         const char* caption;
         QRect area;
-        void (CKVTDoc::*operation)();
+        void (*operation)(CKVTDoc&);
     };
     const Button buttons[] = {
-        {1003, "放大", DialogUnits(1, 5, 31, 19), &CKVTDoc::OperateAmplify},
-        {1004, "缩小", DialogUnits(33, 5, 31, 19), &CKVTDoc::OperateAttenuate},
-        {1005, "切除", DialogUnits(66, 5, 31, 19), &CKVTDoc::OperateCut},
-        {1006, "调换", DialogUnits(98, 5, 31, 19), &CKVTDoc::OperateSwap},
-        {1007, "极性反转", DialogUnits(35, 28, 60, 19), &CKVTDoc::OperatePolarity},
+        {1003, "放大", DialogUnits(1, 5, 31, 19), [](CKVTDoc& d) { d.OperateAmplify(); }},
+        {1004, "缩小", DialogUnits(33, 5, 31, 19), [](CKVTDoc& d) { d.OperateAttenuate(); }},
+        {1005, "切除", DialogUnits(66, 5, 31, 19), [](CKVTDoc& d) { d.OperateCut(); }},
+        {1006, "调换", DialogUnits(98, 5, 31, 19), [](CKVTDoc& d) { d.OperateSwap(); }},
+        {1007, "极性反转", DialogUnits(35, 28, 60, 19), [](CKVTDoc& d) { d.OperatePolarity(); }},
     };
     for (const Button& b : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
         button->setObjectName(QStringLiteral("id%1").arg(b.id));
         button->setGeometry(b.area);
-        connect(button, &QPushButton::clicked, this, [this, op = b.operation] { (m_doc.*op)(); });
+        connect(button, &QPushButton::clicked, this, [this, op = b.operation] { op(m_doc); });
         if (b.id == 1006) {
             m_swap = button;
         } else if (b.id == 1007) {
