@@ -89,6 +89,9 @@ CMainFrame::CMainFrame(CKVTDoc& doc, DesktopPrompts& prompts, QWidget* parent)
 CMainFrame::~CMainFrame() {
     static SilentHost silent;
     m_doc.SetHost(silent);
+    // The bars report being hidden while the window takes them down; nothing here listens any more.
+    disconnect(m_wndSideBar, &QDockWidget::visibilityChanged, nullptr, nullptr);
+    disconnect(m_wndToolBar, &QToolBar::visibilityChanged, nullptr, nullptr);
 }
 
 void CMainFrame::CreateActions() {
@@ -205,7 +208,7 @@ void CMainFrame::ConnectCommands() {
     QAction* panel = Action(C::SidePanel);
     connect(panel, &QAction::triggered, m_wndSideBar, &QWidget::setVisible);
     connect(m_wndSideBar, &QDockWidget::visibilityChanged, panel,
-            [this, panel] { panel->setChecked(!m_wndSideBar->isHidden()); });
+            [bar = m_wndSideBar, panel] { panel->setChecked(!bar->isHidden()); });
     QAction* toolbar = Action(C::ToolBar);
     connect(toolbar, &QAction::triggered, m_wndToolBar, &QWidget::setVisible);
     connect(m_wndToolBar, &QToolBar::visibilityChanged, toolbar, &QAction::setChecked);
