@@ -1,4 +1,5 @@
-// The work without a picture, on the record bench/compare makes: reading the SEG-Y file, a low-pass
+// The work without a picture, on the record bench/compare makes: reading the SEG-Y file, and the same
+// record written by KVT's own writers as RECORD.srw and RECORD.sg2 beside it and read back; a low-pass
 // over every trace, the amplitude spectrum of one 16384-sample trace, and the memory the undo history
 // holds after 20 one-trace edits of a 1024 x 16384 record.
 //
@@ -6,8 +7,11 @@
 #include "BenchTiming.h"
 
 #include "algorithms/CAlgorithm.h"
+#include "base/MemoryPolicy.h"
 #include "document/CKVTDoc.h"
+#include "formats/CSeg2File.h"
 #include "formats/CSegyFile.h"
+#include "formats/CSrwFile.h"
 
 #include <malloc.h>
 
@@ -29,13 +33,54 @@ double HeapMiB() {
     return static_cast<double>(info.uordblks + info.hblkhd) / 1048576.0;
 }
 
-bool ReadRecord(const std::string& path, CSegyFile& file) {
+bool ReadRecord(const std::string& path, FormatFile& file) {
     const ReadError error = file.Read(path);
     if (error != ReadError::None || file.m_arrTraces.empty()) {
         std::fprintf(stderr, "cannot read %s\n", path.c_str());
         return false;
     }
     return true;
+}
+
+// The path with its extension replaced.
+std::string Sibling(const std::string& path, const std::string& extension) {
+    const size_t dot = path.rfind('.');
+    const size_t slash = path.rfind('/');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? path.substr(0, dot) : path) + extension;
+}
+
+// The record written by KVT's writer of format File at `path`, then read back from it `rounds` times.
+template <class File> bool WriteAndRead(const CSegyFile& record, const std::string& path, const char* name) {
+    File file;
+    file.CopyNumericFrom(record);
+    file.m_arrTraces = record.m_arrTraces;
+    file.m_receivers = record.m_receivers;
+    if (!file.Write(path)) {
+        std::fprintf(stderr, "cannot write %s\n", path.c_str());
+        return false;
+    }
+    File check;
+    if (!ReadRecord(path, check)) {
+        return false;
+    }
+    Report(name, MedianMs(25, [&] {
+               File again;
+               ReadRecord(path, again);
+           }));
+    return true;
+}
+
+// Opening the SEG-Y file in the document, as the program does: reading, taking the samples into the
+// record and finding its peak.
+void DocumentOpen(const std::string& path) {
+    const double ms = MedianMs(15, [&] {
+        CKVTDoc doc;
+        if (!doc.OpenDocument(path)) {
+            std::fprintf(stderr, "the document cannot open %s\n", path.c_str());
+        }
+    });
+    std::printf("# SEG-Y opened in the document (read, record, peak): %.2f ms\n", ms);
 }
 
 void LowPass(const CSegyFile& file) {
@@ -123,6 +168,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: kvt_bench_core RECORD.sgy\n");
         return 2;
     }
+    // As kvt and kvt-cli do: freed records stay in the process for the next read.
+    KeepFreedMemory();
     HistoryMemory();
     const std::string path = argv[1];
     CSegyFile file;
@@ -133,6 +180,11 @@ int main(int argc, char** argv) {
                CSegyFile again;
                ReadRecord(path, again);
            }));
+    DocumentOpen(path);
+    if (!WriteAndRead<CSrwFile>(file, Sibling(path, ".srw"), "srw_read") ||
+        !WriteAndRead<CSeg2File>(file, Sibling(path, ".sg2"), "seg2_read")) {
+        return 1;
+    }
     LowPass(file);
     Spectrum(file);
     return 0;

@@ -2,7 +2,9 @@
 """The peers of bench/compare: the same work done with the tools users would otherwise reach for.
 
   peers.py make RECORD.sgy      writes the shared test record (standard SEG-Y through segyio)
-  peers.py run RECORD.sgy       prints one "NAME VALUE" line per measure, in milliseconds
+  peers.py run RECORD.sgy [RECORD.srw RECORD.sg2]
+                                prints one "NAME VALUE" line per measure, in milliseconds; the plain
+                                read of each further file's bytes is the peer of KVT's reader of it
 
 Medians of repeated runs, one thread. The record is a synthetic shot gather: linear and dispersive
 arrivals of Ricker wavelets with fixed-seed noise, so every sample is non-zero and finite.
@@ -78,13 +80,22 @@ def wiggle_section(data):
     canvas.draw()
 
 
-def run(path):
+def read_bytes(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def run(path, others):
     from scipy.signal import butter, lfilter
 
-    with open(path, "rb") as f:
-        raw = f.read()
+    raw = read_bytes(path)
     print(f"# record: {TRACES} x {SAMPLES} four-byte integers, standard SEG-Y, {len(raw) / 1e6:.1f} MB")
-    print(f"segy_read_bytes {median_ms(lambda: open(path, 'rb').read(), 25):.4f}")
+    print(f"segy_read_bytes {median_ms(lambda: read_bytes(path), 25):.4f}")
+    # The same record as KVT's writers put it (kvt_bench_core writes these files).
+    for other in others:
+        name = {".srw": "srw", ".sg2": "seg2"}[os.path.splitext(other)[1]]
+        print(f"# record as {name}: {os.path.getsize(other) / 1e6:.1f} MB")
+        print(f"{name}_read_bytes {median_ms(lambda: read_bytes(other), 25):.4f}")
     print(f"segy_read {median_ms(lambda: read_segy(path), 25):.4f}")
 
     data = read_segy(path)
@@ -100,12 +111,12 @@ def run(path):
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[1] not in ("make", "run"):
+    if len(sys.argv) < 3 or sys.argv[1] not in ("make", "run") or (sys.argv[1] == "make" and len(sys.argv) != 3):
         sys.exit(__doc__)
     if sys.argv[1] == "make":
         make(sys.argv[2])
     else:
-        run(sys.argv[2])
+        run(sys.argv[2], sys.argv[3:])
 
 
 if __name__ == "__main__":

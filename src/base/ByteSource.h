@@ -5,12 +5,18 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace kvt {
+
+// One range of a source and where its bytes go.
+struct ByteRange {
+    uint64_t offset = 0;
+    void* out = nullptr;
+    size_t count = 0;
+};
 
 class ByteSource {
 public:
@@ -18,6 +24,9 @@ public:
     virtual uint64_t Size() const = 0;
     // Copies `count` bytes starting at `offset` into `out`; false when the range is not all inside.
     virtual bool ReadAt(uint64_t offset, void* out, size_t count) const = 0;
+    // Every range into its own destination, all checked before any is read; false when one lies
+    // outside or a read fails. A file reads each run of adjacent ranges with one system call.
+    virtual bool ReadRanges(std::span<const ByteRange> ranges) const;
 
     bool Contains(uint64_t offset, uint64_t count) const {
         return offset <= Size() && count <= Size() - offset;
@@ -47,6 +56,7 @@ public:
     bool IsOpen() const { return m_file != nullptr; }
     uint64_t Size() const override { return m_size; }
     bool ReadAt(uint64_t offset, void* out, size_t count) const override;
+    bool ReadRanges(std::span<const ByteRange> ranges) const override;
 
 private:
     std::FILE* m_file = nullptr;

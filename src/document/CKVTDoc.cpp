@@ -19,17 +19,29 @@ SilentHost g_silentHost;
 constexpr ChangeSet kRecordReplaced = Change::Record | Change::Samples | Change::Header | Change::Selection |
                                       Change::Tool | Change::Modified | Change::History;
 
-// The record takes a format object's numbers, receivers, shot point and samples.
-void CopyIntoRecord(const FormatFile& file, CShotRecord& record, const std::string& path) {
+// The record takes a format object's numbers, receivers, shot point and samples. Traces that have the
+// header's shape, as every reader leaves them, move across; any others are copied into that shape.
+void TakeIntoRecord(FormatFile& file, CShotRecord& record, const std::string& path) {
     file.CopyNumericTo(record.m_header);
     record.m_receivers = file.m_receivers;
     record.m_shot = file.m_shot;
     const ShotHeader& h = record.m_header;
-    record.m_traces.Allocate(h.m_nTraceCount, h.m_nSampleCount);
-    for (int32_t i = 0; i < h.m_nTraceCount && static_cast<size_t>(i) < file.m_arrTraces.size(); ++i) {
-        const auto& source = file.m_arrTraces[static_cast<size_t>(i)];
-        const size_t n = std::min(source.size(), static_cast<size_t>(std::max(h.m_nSampleCount, 0)));
-        std::copy_n(source.begin(), n, record.m_traces.m_arrTraces[static_cast<size_t>(i)].begin());
+    const bool shaped = h.m_nTraceCount >= 0 && h.m_nSampleCount >= 0 &&
+                        file.m_arrTraces.size() == static_cast<size_t>(h.m_nTraceCount) &&
+                        std::all_of(file.m_arrTraces.begin(), file.m_arrTraces.end(), [&](const auto& trace) {
+                            return trace.size() == static_cast<size_t>(h.m_nSampleCount);
+                        });
+    if (shaped) {
+        record.m_traces.Clear();
+        record.m_traces.m_nSamples = h.m_nSampleCount;
+        record.m_traces.m_arrTraces = std::move(file.m_arrTraces);
+    } else {
+        record.m_traces.Allocate(h.m_nTraceCount, h.m_nSampleCount);
+        for (int32_t i = 0; i < h.m_nTraceCount && static_cast<size_t>(i) < file.m_arrTraces.size(); ++i) {
+            const auto& source = file.m_arrTraces[static_cast<size_t>(i)];
+            const size_t n = std::min(source.size(), static_cast<size_t>(std::max(h.m_nSampleCount, 0)));
+            std::copy_n(source.begin(), n, record.m_traces.m_arrTraces[static_cast<size_t>(i)].begin());
+        }
     }
     record.m_header.m_strPathName = path;
     record.m_nSampleScalePower = file.m_nSampleScalePower;
@@ -218,7 +230,7 @@ bool CKVTDoc::ReadInto(FormatFile& file, const std::string& path) {
         m_host->ShowMessage(OpenFailedMessage(error));
         return false;
     }
-    CopyIntoRecord(file, m_record, path);
+    TakeIntoRecord(file, m_record, path);
     return true;
 }
 

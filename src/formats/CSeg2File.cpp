@@ -1,6 +1,8 @@
 #include "CSeg2File.h"
 
 #include "SampleScale.h"
+#include "SampleWords.h"
+#include "TraceBytes.h"
 #include "base/AnsiText.h"
 #include "base/ByteOrder.h"
 #include "base/NumberText.h"
@@ -118,40 +120,39 @@ int32_t Packed20Sample(const uint8_t* raw, size_t j) {
     return (mantissa < 0 ? mantissa + 1 : mantissa) * (int32_t{1} << exponent);
 }
 
-// Integer formats into `samples`; float formats into `floats`, scaled once the whole record is read.
-void DecodeSamples(const std::vector<uint8_t>& raw, const TraceBlock& block, size_t index,
-                   std::vector<int32_t>& samples, FloatTraces& floats) {
+// The samples of one trace into `out`; float formats multiplied by `factor` first.
+void DecodeSamples(const uint8_t* raw, const TraceBlock& block, double factor, int32_t* out) {
     const size_t count = block.sampleCount;
     switch (block.format) {
     case kFormatInt16:
-        for (size_t j = 0; j < count; ++j) {
-            samples[j] = le::I16(&raw[2 * j]);
-        }
+        DecodeInt16(raw, count, false, out);
         break;
     case kFormatInt32:
-        for (size_t j = 0; j < count; ++j) {
-            samples[j] = le::I32(&raw[4 * j]);
-        }
+        DecodeInt32(raw, count, false, out);
         break;
     case kFormatPacked20:
         for (size_t j = 0; j < count; ++j) {
-            samples[j] = Packed20Sample(raw.data(), j);
+            out[j] = Packed20Sample(raw, j);
         }
         break;
-    case kFormatFloat32: {
-        std::vector<double>& values = floats.Add(index, count);
-        for (size_t j = 0; j < count; ++j) {
-            values[j] = le::F32(&raw[4 * j]);
-        }
+    case kFormatFloat32:
+        DecodeFloat32(raw, count, false, factor, out);
         break;
-    }
-    default: {
-        std::vector<double>& values = floats.Add(index, count);
-        for (size_t j = 0; j < count; ++j) {
-            values[j] = le::F64(&raw[8 * j]);
-        }
+    default:
+        DecodeFloat64(raw, count, false, factor, out);
         break;
     }
+}
+
+// The largest finite magnitude among a float-format trace's samples; 0 for the integer formats.
+double FloatPeak(const uint8_t* raw, const TraceBlock& block) {
+    switch (block.format) {
+    case kFormatFloat32:
+        return PeakFloat32(raw, block.sampleCount, false);
+    case kFormatFloat64:
+        return PeakFloat64(raw, block.sampleCount, false);
+    default:
+        return 0.0;
     }
 }
 
@@ -232,11 +233,13 @@ ReadError CSeg2File::Read(const ByteSource& source) {
     // Every block is located and checked before anything is interpreted or allocated.
     std::vector<TraceBlock> blocks(pointers.size());
     uint32_t longest = 0;
+    uint64_t blockBytes = 0;
     for (size_t i = 0; i < pointers.size(); ++i) {
         if (const ReadError error = LocateTrace(source, pointers[i], blocks[i]); error != ReadError::None) {
             return error;
         }
         longest = std::max(longest, blocks[i].sampleCount);
+        blockBytes += blocks[i].blockSize;
     }
     // Shorter traces are padded with zeros to the longest, so no sample is lost; the padded record may
     // hold no more samples than the file has bytes, which every file of equal-length traces satisfies.
@@ -246,25 +249,57 @@ ReadError CSeg2File::Read(const ByteSource& source) {
     m_nTraceCount = static_cast<int32_t>(blocks.size());
     m_nSampleCount = static_cast<int32_t>(longest);
 
-    std::vector<uint8_t> bytes;
-    FloatTraces floats;
+    // The record, then every descriptor, string area and sample block in one read. Blocks that share
+    // bytes (pointers to one block) could claim more than the file holds; their descriptors are then
+    // read one at a time.
+    const bool descriptorsTogether = blockBytes <= source.Size();
+    std::vector<uint8_t> descriptors(descriptorsTogether ? blockBytes : 0);
+    std::vector<size_t> descriptorAt(blocks.size(), 0);
+    AllocateTraces(blocks.size(), longest);
+    TraceBytes stored;
+    for (size_t i = 0, at = 0; i < blocks.size(); ++i) {
+        const TraceBlock& block = blocks[i];
+        if (descriptorsTogether) {
+            descriptorAt[i] = at;
+            stored.AddBytes(block.pointer, block.blockSize, &descriptors[at]);
+            at += block.blockSize;
+        }
+        const bool fourBytes = block.format == kFormatInt32 || block.format == kFormatFloat32;
+        stored.AddSamples(block.pointer + block.blockSize,
+                          static_cast<size_t>(SampleBytes(block.format, block.sampleCount)),
+                          m_arrTraces[i].data(), fourBytes);
+    }
+    if (!stored.Read(source)) {
+        m_arrTraces.clear();
+        return ReadError::Truncated;
+    }
+
+    // Float traces are scaled by their peak over the record (SampleScale.h), found in a pass of its own.
+    double peak = 0.0;
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        peak = std::max(peak, FloatPeak(stored.Samples(i), blocks[i]));
+    }
+    const int32_t power = FloatScalePower(peak);
+    const double factor = std::pow(10.0, power);
+    m_receivers.reserve(blocks.size());
+    std::vector<uint8_t> alone;
     for (size_t i = 0; i < blocks.size(); ++i) {
         const TraceBlock& block = blocks[i];
-        if (!source.ReadAt(block.pointer, m_abTraceDesc.data(), m_abTraceDesc.size()) ||
-            !source.ReadVector(block.pointer + kTraceDescSize, block.blockSize - kTraceDescSize, bytes)) {
-            return ReadError::Truncated;
+        const uint8_t* descriptor = descriptors.data() + descriptorAt[i];
+        if (!descriptorsTogether) {
+            if (!source.ReadVector(block.pointer, block.blockSize, alone)) {
+                m_arrTraces.clear();
+                m_receivers.clear();
+                return ReadError::Truncated;
+            }
+            descriptor = alone.data();
         }
-        TakeKeywords(SplitStrings(bytes), static_cast<int32_t>(i) + 1);
-
-        if (!source.ReadVector(block.pointer + block.blockSize,
-                               static_cast<size_t>(SampleBytes(block.format, block.sampleCount)), bytes)) {
-            return ReadError::Truncated;
-        }
-        std::vector<int32_t> samples(longest, 0);
-        DecodeSamples(bytes, block, i, samples, floats);
-        m_arrTraces.push_back(std::move(samples));
+        std::copy_n(descriptor, m_abTraceDesc.size(), m_abTraceDesc.begin());
+        TakeKeywords(SplitStrings(std::span(descriptor + kTraceDescSize, block.blockSize - kTraceDescSize)),
+                     static_cast<int32_t>(i) + 1);
+        DecodeSamples(stored.Samples(i), block, factor, m_arrTraces[i].data());
     }
-    m_nSampleScalePower = floats.StoreInto(m_arrTraces);
+    m_nSampleScalePower = power;
     SpacingFromReceivers();
     return ReadError::None;
 }

@@ -1,11 +1,12 @@
 #include "CSegyFile.h"
 
 #include "CStandardSegyFile.h"
+#include "SampleWords.h"
+#include "TraceBytes.h"
 #include "base/ByteOrder.h"
 #include "base/Truncate.h"
 
 #include <algorithm>
-#include <bit>
 #include <limits>
 #include <utility>
 
@@ -93,16 +94,21 @@ uint64_t BytesPerSample(int16_t code) {
     }
 }
 
-int32_t DecodeSample(const uint8_t* p, int16_t code, bool big) {
+// A trace's samples; both float codes hold IEEE floats here, truncated unscaled.
+void DecodeSamples(const uint8_t* raw, size_t count, int16_t code, bool big, int32_t* out) {
     switch (code) {
     case kFormatInt32:
-        return static_cast<int32_t>(big ? be::U32(p) : le::U32(p));
+        DecodeInt32(raw, count, big, out);
+        break;
     case kFormatInt16:
-        return static_cast<int16_t>(big ? be::U16(p) : le::U16(p));
+        DecodeInt16(raw, count, big, out);
+        break;
     case kFormatInt8:
-        return static_cast<int8_t>(p[0]);
+        DecodeInt8(raw, count, out);
+        break;
     default:
-        return TruncateToInt32(std::bit_cast<float>(big ? be::U32(p) : le::U32(p)));
+        DecodeFloat32(raw, count, big, 1.0, out);
+        break;
     }
 }
 
@@ -170,17 +176,28 @@ ReadError CSegyFile::Read(const ByteSource& source) {
         return ReadError::CountsExceedFile;
     }
 
-    m_arrTraces.clear();
+    // The record, then every trace header and sample in one read.
+    const auto count = static_cast<size_t>(m_nTraceCount);
+    AllocateTraces(count, static_cast<size_t>(m_nSampleCount));
+    std::vector<uint8_t> headers(count * kTraceHeaderSize);
+    TraceBytes stored;
+    for (size_t i = 0; i < count; ++i) {
+        const uint64_t at = kFileHeaderSize + traceBytes * i;
+        stored.AddBytes(at, kTraceHeaderSize, &headers[i * kTraceHeaderSize]);
+        stored.AddSamples(at + kTraceHeaderSize, static_cast<size_t>(traceBytes - kTraceHeaderSize),
+                          m_arrTraces[i].data(), bytesPerSample == 4);
+    }
+    if (!stored.Read(source)) {
+        m_arrTraces.clear();
+        return ReadError::Truncated;
+    }
+
     m_receivers.clear();
-    m_arrTraces.reserve(static_cast<size_t>(m_nTraceCount));
-    m_receivers.reserve(static_cast<size_t>(m_nTraceCount));
-    std::vector<uint8_t> block;
-    for (int32_t i = 0; i < m_nTraceCount; ++i) {
-        if (!source.ReadVector(kFileHeaderSize + traceBytes * static_cast<uint64_t>(i),
-                               static_cast<size_t>(traceBytes), block)) {
-            return ReadError::Truncated;
-        }
-        std::copy_n(block.begin(), m_abTraceHeader.size(), m_abTraceHeader.begin());
+    m_receivers.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        std::vector<int32_t>& samples = m_arrTraces[i];
+        DecodeSamples(stored.Samples(i), samples.size(), format, big, samples.data());
+        std::copy_n(&headers[i * kTraceHeaderSize], m_abTraceHeader.size(), m_abTraceHeader.begin());
         uint8_t* header = m_abTraceHeader.data();
         if (big) {
             for (size_t at : {kFieldRecord, kTraceInRecord, kSourcePoint, kCdp, kSourceOffset, kSourceX,
@@ -192,19 +209,11 @@ ReadError CSegyFile::Read(const ByteSource& source) {
                 Swap2(header + at);
             }
         }
-
-        std::vector<int32_t> samples(static_cast<size_t>(m_nSampleCount));
-        const uint8_t* raw = block.data() + kTraceHeaderSize;
-        for (size_t j = 0; j < samples.size(); ++j) {
-            samples[j] = DecodeSample(raw + j * bytesPerSample, format, big);
-        }
-        m_arrTraces.push_back(std::move(samples));
-
         const int16_t scalar = le::I16(header + kCoordinateScalar);
         m_shot.fNumber = static_cast<float>(le::I32(header + kSourcePoint));
         m_shot.fX = Coordinate(le::I32(header + kSourceX), scalar);
         m_shot.fY = Coordinate(le::I32(header + kSourceY), scalar);
-        m_receivers.push_back({i + 1, Coordinate(le::I32(header + kGroupX), scalar),
+        m_receivers.push_back({static_cast<int32_t>(i) + 1, Coordinate(le::I32(header + kGroupX), scalar),
                                static_cast<float>(le::I32(header + kCdp))});
     }
     return ReadError::None;

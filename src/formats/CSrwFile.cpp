@@ -1,8 +1,9 @@
 #include "CSrwFile.h"
 
+#include "SampleWords.h"
+#include "TraceBytes.h"
 #include "base/AnsiText.h"
 #include "base/ByteOrder.h"
-#include "base/Truncate.h"
 
 #include <cstring>
 
@@ -101,21 +102,25 @@ ReadError CSrwFile::Read(const ByteSource& source) {
         return ReadError::CountsExceedFile;
     }
 
-    m_arrTraces.clear();
+    // The samples land in the record's traces in one read and are turned into thousandths there.
+    const auto count = static_cast<size_t>(m_nTraceCount);
+    AllocateTraces(count, static_cast<size_t>(m_nSampleCount));
+    TraceBytes stored;
+    for (size_t m = 0; m < count; ++m) {
+        stored.AddSamples(static_cast<uint64_t>(section3) + traceBytes * m, static_cast<size_t>(traceBytes),
+                          m_arrTraces[m].data(), true);
+    }
+    if (!stored.Read(source)) {
+        m_arrTraces.clear();
+        return ReadError::Truncated;
+    }
     m_receivers.clear();
-    m_arrTraces.reserve(static_cast<size_t>(m_nTraceCount));
-    std::vector<uint8_t> raw;
-    for (int32_t m = 0; m < m_nTraceCount; ++m) {
-        if (!source.ReadVector(static_cast<uint64_t>(section3) + traceBytes * static_cast<uint64_t>(m),
-                               static_cast<size_t>(traceBytes), raw)) {
-            return ReadError::Truncated;
-        }
-        std::vector<int32_t> samples(static_cast<size_t>(m_nSampleCount));
-        for (size_t j = 0; j < samples.size(); ++j) {
-            samples[j] = TruncateToInt32(static_cast<double>(le::F32(&raw[4 * j])) * 1000.0);
-        }
-        m_arrTraces.push_back(std::move(samples));
-        m_receivers.push_back({m + 1, static_cast<float>(m) * m_fTraceSpacing + m_fOffset, 0.0f});
+    m_receivers.reserve(count);
+    for (size_t m = 0; m < count; ++m) {
+        std::vector<int32_t>& samples = m_arrTraces[m];
+        DecodeFloat32(stored.Samples(m), samples.size(), false, 1000.0, samples.data());
+        m_receivers.push_back(
+            {static_cast<int32_t>(m) + 1, static_cast<float>(m) * m_fTraceSpacing + m_fOffset, 0.0f});
     }
     return ReadError::None;
 }

@@ -3,6 +3,7 @@
 #include "SampleScale.h"
 #include "SegySamples.h"
 #include "SegyTextHeader.h"
+#include "TraceBytes.h"
 #include "base/ByteOrder.h"
 #include "base/Truncate.h"
 
@@ -131,33 +132,39 @@ ReadError CStandardSegyFile::Read(const ByteSource& source) {
     m_nSampleCount = static_cast<int32_t>(longest);
     m_fSampleInterval = static_cast<float>(m_probe.sampleInterval);
 
+    // The record, then every trace header and sample in one read.
     const int16_t format = m_probe.formatCode;
     const bool big = m_probe.bigEndian;
     const uint64_t width = SegySampleBytes(format);
-    FloatTraces floats;
-    std::vector<uint8_t> block;
-    m_arrTraces.reserve(spans.size());
+    AllocateTraces(spans.size(), longest);
+    std::vector<uint8_t> headers(spans.size() * kTraceHeaderSize);
+    TraceBytes stored;
+    for (size_t i = 0; i < spans.size(); ++i) {
+        stored.AddBytes(spans[i].offset, kTraceHeaderSize, &headers[i * kTraceHeaderSize]);
+        stored.AddSamples(spans[i].offset + kTraceHeaderSize, static_cast<size_t>(width * spans[i].samples),
+                          m_arrTraces[i].data(), width == 4);
+    }
+    if (!stored.Read(source)) {
+        m_arrTraces.clear();
+        return ReadError::Truncated;
+    }
+
+    // Floats are scaled by the record's peak (SampleScale.h), found in a pass of its own.
+    int32_t power = 0;
+    if (IsFloatSegyFormat(format)) {
+        double peak = 0.0;
+        for (size_t i = 0; i < spans.size(); ++i) {
+            peak = std::max(peak, SegyTracePeak(stored.Samples(i), spans[i].samples, format, big));
+        }
+        power = FloatScalePower(peak);
+    }
+    const double factor = std::pow(10.0, power);
     m_receivers.reserve(spans.size());
     for (size_t i = 0; i < spans.size(); ++i) {
-        if (!source.ReadVector(spans[i].offset, kTraceHeaderSize + width * spans[i].samples, block)) {
-            return ReadError::Truncated;
-        }
-        const uint8_t* raw = block.data() + kTraceHeaderSize;
-        std::vector<int32_t> samples(longest, 0);
-        if (IsFloatSegyFormat(format)) {
-            std::vector<double>& values = floats.Add(i, spans[i].samples);
-            for (size_t j = 0; j < values.size(); ++j) {
-                values[j] = DecodeSegySample(raw + j * width, format, big);
-            }
-        } else {
-            for (size_t j = 0; j < spans[i].samples; ++j) {
-                samples[j] = TruncateToInt32(DecodeSegySample(raw + j * width, format, big));
-            }
-        }
-        m_arrTraces.push_back(std::move(samples));
-        TakeTraceHeader(block.data(), static_cast<int32_t>(i));
+        DecodeSegyTrace(stored.Samples(i), spans[i].samples, format, big, factor, m_arrTraces[i].data());
+        TakeTraceHeader(&headers[i * kTraceHeaderSize], static_cast<int32_t>(i));
     }
-    m_nSampleScalePower = floats.StoreInto(m_arrTraces);
+    m_nSampleScalePower = power;
     SpacingFromReceivers();
     return ReadError::None;
 }

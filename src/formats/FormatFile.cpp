@@ -30,6 +30,14 @@ bool FormatFile::TracesMatchHeader() const {
     return true;
 }
 
+void FormatFile::AllocateTraces(size_t count, size_t samples) {
+    m_arrTraces.clear();
+    m_arrTraces.resize(count);
+    for (std::vector<int32_t>& trace : m_arrTraces) {
+        trace.resize(samples);
+    }
+}
+
 void FormatFile::SpacingFromReceivers() {
     if (m_receivers.size() >= 2) {
         m_fTraceSpacing = m_receivers[1].fPosition - m_receivers[0].fPosition;

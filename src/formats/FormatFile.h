@@ -23,7 +23,14 @@ public:
     // (SampleScale.h); 0 when the samples are as stored.
     int32_t m_nSampleScalePower = 0;
 
+    FormatFile() = default;
     virtual ~FormatFile() = default;
+    // Declared, since the virtual destructor would otherwise leave only copying: moving a record
+    // between owners must not copy its samples.
+    FormatFile(const FormatFile&) = default;
+    FormatFile(FormatFile&&) noexcept = default;
+    FormatFile& operator=(const FormatFile&) = default;
+    FormatFile& operator=(FormatFile&&) noexcept = default;
 
     // Reads the file at path; the reason when it cannot be opened or the reader refuses it.
     ReadError Read(const std::string& path);
@@ -38,6 +45,9 @@ protected:
     // True when m_arrTraces holds m_nTraceCount traces of at least m_nSampleCount samples, so a
     // writer may index them directly.
     bool TracesMatchHeader() const;
+    // m_arrTraces becomes `count` zero-filled traces of `samples` samples, each filled in place rather
+    // than copied from a first one.
+    void AllocateTraces(size_t count, size_t samples);
     // The trace spacing and first receiver position of a file that has only a receiver table: the
     // first two receivers' distance and the first one's position (one receiver: its position for both).
     void SpacingFromReceivers();

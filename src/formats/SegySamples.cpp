@@ -1,7 +1,9 @@
 #include "SegySamples.h"
 
+#include "SampleWords.h"
 #include "base/ByteOrder.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 
@@ -74,9 +76,11 @@ bool IsFloatSegyFormat(int16_t code) {
 }
 
 double IbmToDouble(uint32_t bits) {
-    const double fraction = static_cast<double>(bits & 0x00FFFFFFu) / 16777216.0;
-    const int exponent = static_cast<int>((bits >> 24) & 0x7F) - 64;
-    const double magnitude = std::ldexp(fraction, 4 * exponent);
+    // fraction / 2^24 * 16^(exponent - 64) = fraction * 2^(4 * exponent - 280). The power lies between
+    // 2^-280 and 2^228, a normal double built from its bits, and a 24-bit integer times it is exact.
+    const int power = 4 * static_cast<int>((bits >> 24) & 0x7F) - 280;
+    const double scale = std::bit_cast<double>(static_cast<uint64_t>(power + 1023) << 52);
+    const double magnitude = static_cast<double>(bits & 0x00FFFFFFu) * scale;
     return (bits & 0x80000000u) != 0 ? -magnitude : magnitude;
 }
 
@@ -110,6 +114,54 @@ double DecodeSegySample(const uint8_t* p, int16_t code, bool bigEndian) {
         return Word24(p, bigEndian);
     case kUInt8:
         return p[0];
+    default:
+        return 0.0;
+    }
+}
+
+void DecodeSegyTrace(const uint8_t* raw, size_t count, int16_t code, bool bigEndian, double factor,
+                     int32_t* out) {
+    switch (code) {
+    case kInt32:
+        DecodeInt32(raw, count, bigEndian, out);
+        return;
+    case kInt16:
+        DecodeInt16(raw, count, bigEndian, out);
+        return;
+    case kInt8:
+        DecodeInt8(raw, count, out);
+        return;
+    case kIeeeFloat:
+        DecodeFloat32(raw, count, bigEndian, factor, out);
+        return;
+    case kIeeeDouble:
+        DecodeFloat64(raw, count, bigEndian, factor, out);
+        return;
+    default:
+        break;
+    }
+    // The rarer formats one sample at a time.
+    const uint64_t width = SegySampleBytes(code);
+    const double scale = IsFloatSegyFormat(code) ? factor : 1.0;
+    for (size_t j = 0; j < count; ++j) {
+        out[j] = TruncateClipped(DecodeSegySample(raw + j * width, code, bigEndian) * scale);
+    }
+}
+
+double SegyTracePeak(const uint8_t* raw, size_t count, int16_t code, bool bigEndian) {
+    switch (code) {
+    case kIeeeFloat:
+        return PeakFloat32(raw, count, bigEndian);
+    case kIeeeDouble:
+        return PeakFloat64(raw, count, bigEndian);
+    case kIbmFloat: {
+        // Every IBM float is finite.
+        double peak = 0.0;
+        for (size_t j = 0; j < count; ++j) {
+            peak = std::max(peak, std::fabs(IbmToDouble(Word32(raw + 4 * j, bigEndian))));
+        }
+        return peak;
+    }
     default:
         return 0.0;
     }

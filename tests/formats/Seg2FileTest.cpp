@@ -151,6 +151,18 @@ TEST(Seg2Read, PaddingMayNotClaimMoreMemoryThanTheFileJustifies) {
     EXPECT_EQ(Read(bytes).m_nSampleCount, 1000);
 }
 
+TEST(Seg2Read, PointersSharingOneBlockReadItForEveryTrace) {
+    // Ten pointers to one block whose strings are long: together the blocks claim more than the file.
+    Bytes bytes =
+        MakeSeg2({Int32Trace({"NOTE " + std::string(300, '-'), "RECEIVER_LOCATION 5"}, {1, -2})}, 10);
+    for (size_t i = 1; i < 10; ++i) {
+        le::PutU32(&bytes[32 + 4 * i], le::U32(&bytes[32]));
+    }
+    const CSeg2File file = Read(bytes);
+    EXPECT_EQ(file.m_arrTraces, Traces(10, {1, -2}));
+    EXPECT_EQ(file.m_receivers.back(), (ReceiverPoint{10, 5, 0}));
+}
+
 TEST(Seg2Write, BytesFollowTheLayout) {
     CSeg2File file = Record<CSeg2File>(2, 3);
     file.m_fSampleInterval = 250.0f;

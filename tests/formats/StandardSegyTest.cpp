@@ -25,9 +25,10 @@ TEST(StandardSegyRead, EveryFormatInBothByteOrdersAndSmallFloatsScaledByAPowerOf
     for (bool big : {true, false}) {
         for (int16_t format : std::vector<int16_t>{2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16}) {
             const bool isFloat = format == 5 || format == 6;
-            const Values values = format >= 10 ? Values{{3, 100, 0, 120}} : Values{{-3, 100, 0, -120}};
+            // Five samples: whole arrays are decoded several at a time, then the rest one by one.
+            const Values values = format >= 10 ? Values{{3, 100, 0, 120, 7}} : Values{{-3, 100, 0, -120, 7}};
             const CSegyFile file = ReadSegy(
-                StandardSegyBytes({.bigEndian = big, .format = format, .samples = 4, .traces = values}));
+                StandardSegyBytes({.bigEndian = big, .format = format, .samples = 5, .traces = values}));
             // A float peak of 120 would truncate to a few steps: 10^4 puts it at 1.2e6.
             const int32_t factor = isFloat ? 10000 : 1;
             std::vector<int32_t> expected;
