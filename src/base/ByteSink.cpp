@@ -4,6 +4,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,9 +27,23 @@ bool MemorySink::WriteAt(uint64_t offset, const void* data, size_t count) {
 
 namespace {
 
-mode_t CurrentUmask() {
-    mode_t mask = umask(0);
+// The process umask, read once. Linux reports it in /proc without changing it; setting it to 0 and
+// back, the only other way, would let a file created meanwhile on another thread get mode 0666.
+mode_t ReadUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0) {
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+        }
+    }
+    const mode_t mask = umask(0);
     umask(mask);
+    return mask;
+}
+
+mode_t CurrentUmask() {
+    static const mode_t mask = ReadUmask();
     return mask;
 }
 

@@ -41,24 +41,27 @@ std::unique_ptr<FormatFile> CombinedOutput(const std::string& outputPath) {
 } // namespace
 
 int CombineFiles(std::vector<std::string> paths, const std::string& outputPath, DocumentHost& host,
-                 const BatchProgress& progress) {
+                 const BatchProgress& progress, int threads) {
     std::unique_ptr<FormatFile> output = CombinedOutput(outputPath);
     if (!output) {
         return 0;
     }
     int used = 0;
-    const bool finished = ForEachNativeFile(paths, host, progress, [&](CSrwFile& file) {
-        if (used == 0) {
-            // The first usable file gives the eleven numeric fields.
-            output->CopyNumericFrom(file);
-            output->m_arrTraces.clear();
-            output->m_receivers.clear();
-        } else if (!SameSampling(file, *output)) {
-            return;
-        }
-        AppendTraces(file, *output);
-        ++used;
-    });
+    const bool finished = ForEachNativeFile(
+        paths, host, progress,
+        [&](CSrwFile& file) {
+            if (used == 0) {
+                // The first usable file gives the eleven numeric fields.
+                output->CopyNumericFrom(file);
+                output->m_arrTraces.clear();
+                output->m_receivers.clear();
+            } else if (!SameSampling(file, *output)) {
+                return;
+            }
+            AppendTraces(file, *output);
+            ++used;
+        },
+        threads);
     if (!finished || used == 0) {
         return 0;
     }

@@ -1,6 +1,7 @@
 #include "ArgumentList.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace kvt::cli {
 
@@ -27,6 +28,20 @@ std::optional<std::string> SplitArguments(const Args& args, const std::vector<st
         parsed.options[arg] = args[++i];
     }
     return std::nullopt;
+}
+
+std::optional<int> WholeNumber(const std::string& text, int low, int high) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    // from_chars takes a leading '-', which a count never has.
+    if (text.empty() || text[0] == '-') {
+        return std::nullopt;
+    }
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 } // namespace kvt::cli

@@ -24,4 +24,7 @@ struct ArgumentList {
 std::optional<std::string> SplitArguments(const Args& args, const std::vector<std::string>& allowed,
                                           ArgumentList& parsed);
 
+// `text` as a whole number from `low` to `high`: digits only, nothing before or after them.
+std::optional<int> WholeNumber(const std::string& text, int low, int high);
+
 } // namespace kvt::cli

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
 
 namespace kvt {
 namespace {
@@ -72,7 +74,7 @@ size_t EntriesIn(const test::TempDir& dir) {
     return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(dir.Path()), {}));
 }
 
-using Tool = int (*)(Files, const std::string&, DocumentHost&, const BatchProgress&);
+using Tool = int (*)(Files, const std::string&, DocumentHost&, const BatchProgress&, int);
 
 const Message kTruncated = OpenFailedMessage(ReadError::Truncated);
 const Message kSaveFailed = SaveFailedMessage();
@@ -104,24 +106,29 @@ TEST(ResampleFile, WritesTheRsFileWithCutTracesAndEverythingElseAsRead) {
 }
 
 TEST(ResampleFiles, GoesOnInOrderPastBadFilesAndFailedWritesUntilCancelled) {
-    test::TempDir dir;
-    Files list = {Put(dir, "a.srw", Numbered(1, 600)), Unreadable(dir, "b.srw"),
-                  Put(dir, "c.srw", Numbered(1, 600)), Put(dir, "d.srw", Numbered(1, 600)),
-                  Put(dir, "e.srw", Numbered(1, 600))};
-    std::filesystem::create_directory(dir.File("d_rs.srw"));
-    const Files inputs = list;
-    test::RecordingHost host;
-    const int written =
-        ResampleFiles(list, 250.0f, 512, host, [&](int done, int total, const std::string& file) {
-            EXPECT_EQ(total, 5);
+    for (const int threads : {1, 4}) {
+        SCOPED_TRACE(threads);
+        test::TempDir dir;
+        Files list = {Put(dir, "a.srw", Numbered(1, 600)), Unreadable(dir, "b.srw"),
+                      Put(dir, "c.srw", Numbered(1, 600)), Put(dir, "d.srw", Numbered(1, 600)),
+                      Put(dir, "e.srw", Numbered(1, 600)), Put(dir, "f.srw", Numbered(1, 600))};
+        std::filesystem::create_directory(dir.File("d_rs.srw"));
+        const Files inputs = list;
+        test::RecordingHost host;
+        const auto progress = [&](int done, int total, const std::string& file) {
+            EXPECT_EQ(total, 6);
             EXPECT_EQ(file, inputs[static_cast<size_t>(done)]);
             return done < 4;
-        });
-    EXPECT_EQ(written, 2);
-    EXPECT_EQ(host.messages, (std::vector<Message>{kTruncated, kSaveFailed}));
-    // Written entries become their outputs; the bad, the failed and the cancelled one stay.
-    EXPECT_EQ(list, (Files{dir.File("a_rs.srw"), inputs[1], dir.File("c_rs.srw"), inputs[3], inputs[4]}));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("e_rs.srw")));
+        };
+        EXPECT_EQ(ResampleFiles(list, 250.0f, 512, host, progress, threads), 2);
+        EXPECT_EQ(host.messages, (std::vector<Message>{kTruncated, kSaveFailed}));
+        // Written entries become their outputs; the bad, the failed and the cancelled ones stay, and
+        // nothing is written past the cancel, however far the workers had read.
+        EXPECT_EQ(list, (Files{dir.File("a_rs.srw"), inputs[1], dir.File("c_rs.srw"), inputs[3], inputs[4],
+                               inputs[5]}));
+        EXPECT_FALSE(std::filesystem::exists(dir.File("e_rs.srw")));
+        EXPECT_FALSE(std::filesystem::exists(dir.File("f_rs.srw")));
+    }
 }
 
 class CombineTest : public ::testing::TestWithParam<const char*> {};
@@ -209,6 +216,21 @@ TEST(ExtractChannels, SkipsRecordsThatDifferInChannelsIntervalOrLength) {
     EXPECT_EQ(channel4.m_arrTraces, (Traces{Numbered(4, 4, 1)[3], Numbered(4, 4, 6)[3]}));
 }
 
+TEST(ExtractChannels, AFailedChannelLeavesTheChannelsBeforeItAndNothingElse) {
+    for (const int threads : {1, 4}) {
+        SCOPED_TRACE(threads);
+        test::TempDir dir;
+        const Files list = {Put(dir, "a.srw", Numbered(8, 4, 1)), Put(dir, "b.srw", Numbered(8, 4, 2))};
+        // A folder under the third channel's name: that file cannot be put in place.
+        std::filesystem::create_directory(dir.File("line_CH3.sg2"));
+        test::RecordingHost host;
+        EXPECT_EQ(ExtractChannels(list, dir.File("line.sg2"), host, {}, threads), 0);
+        EXPECT_EQ(host.messages, (std::vector<Message>{kSaveFailed}));
+        EXPECT_TRUE(std::filesystem::is_regular_file(dir.File("line_CH2.sg2")));
+        EXPECT_EQ(EntriesIn(dir), 5u) << "two inputs, two channels, the folder; no other file";
+    }
+}
+
 TEST(StackFiles, MeanTruncatesTowardsZeroAndSumsIn64Bits) {
     test::TempDir dir;
     const int32_t big = 2000000000;
@@ -237,23 +259,99 @@ TEST(BatchTools, RunsThatWriteNothing) {
     };
     const Case cases[] = {
         {CombineFiles, "o.sg2", Numbered(2, 8), 1, 2}, {ExtractChannels, "o.sg2", Numbered(2, 8), 1, 2},
-        {StackFiles, "o.srw", Numbered(2, 8), 1, 2},   {ExtractChannels, "o.sg2", {}, 2, 2},
+        {StackFiles, "o.srw", Numbered(2, 8), 1, 2},   {ExtractChannels, "o.sg2", {}, 3, 3},
         {CombineFiles, "o.srw", Numbered(2, 8), 2, 0}, {CombineFiles, "o.SRW.sg2", Numbered(2, 8), 2, 0},
         {CombineFiles, "o.dat", Numbered(2, 8), 2, 0}, {StackFiles, "o.sg2", Numbered(2, 8), 2, 0}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.output);
-        test::TempDir dir;
-        const Files list = {Put(dir, "a.srw", c.traces), Put(dir, "b.srw", c.traces)};
-        test::RecordingHost host;
-        int reads = 0;
-        const auto progress = [&](int done, int, const std::string&) {
-            ++reads;
-            return done < c.cancelAt;
+        for (const int threads : {1, 4}) {
+            SCOPED_TRACE(std::string(c.output) + " " + std::to_string(threads));
+            test::TempDir dir;
+            const Files list = {Put(dir, "a.srw", c.traces), Put(dir, "b.srw", c.traces),
+                                Put(dir, "c.srw", c.traces)};
+            test::RecordingHost host;
+            int reads = 0;
+            const auto progress = [&](int done, int, const std::string&) {
+                ++reads;
+                return done < c.cancelAt;
+            };
+            EXPECT_EQ(c.tool(list, dir.File(c.output), host, progress, threads), 0);
+            EXPECT_EQ(reads, c.reads);
+            EXPECT_TRUE(host.messages.empty());
+            EXPECT_EQ(EntriesIn(dir), 3u);
+        }
+    }
+}
+
+// What a run leaves: its result, its messages, its list afterwards and every file in its folder.
+struct Outcome {
+    int result = 0;
+    std::vector<Message> messages;
+    Files names;
+    std::map<std::string, std::vector<uint8_t>> files;
+};
+
+using ListRun = std::function<int(Files&, const test::TempDir&, DocumentHost&, int threads)>;
+
+// Sixteen records, among them an unreadable one, a missing one and one at another interval, beside
+// three that are not listed; with `feed`, the first record's resample output comes second, so it
+// must be read after being written.
+Outcome RunOnMixedList(const ListRun& run, bool feed, int threads) {
+    test::TempDir dir;
+    Files list;
+    for (int32_t k = 0; k < 16; ++k) {
+        list.push_back(Put(dir, "s" + std::to_string(k) + ".srw", Numbered(3, 16, k)));
+    }
+    list[2] = Unreadable(dir, "bad.srw");
+    list[5] = Put(dir, "other.srw", Numbered(3, 16), 125.0f);
+    list[9] = dir.File("missing.srw");
+    if (feed) {
+        list.insert(list.begin() + 1, dir.File("s0_rs.srw"));
+    }
+    test::RecordingHost host;
+    Outcome outcome;
+    outcome.result = run(list, dir, host, threads);
+    outcome.messages = host.messages;
+    for (const std::string& path : list) {
+        outcome.names.push_back(std::filesystem::path(path).filename().string());
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+        outcome.files[entry.path().filename().string()] = test::ReadBytes(entry.path().string());
+    }
+    return outcome;
+}
+
+TEST(BatchTools, FourThreadsReportAndWriteExactlyWhatOneThreadDoes) {
+    struct Case {
+        const char* name;
+        ListRun run;
+        bool feed;
+        int result;
+        size_t outputs;
+    };
+    const ListRun resample = [](Files& list, const test::TempDir&, DocumentHost& host, int threads) {
+        return ResampleFiles(list, 500.0f, 12, host, {}, threads);
+    };
+    const auto into = [](Tool tool, const char* output) -> ListRun {
+        return [=](Files& list, const test::TempDir& dir, DocumentHost& host, int threads) {
+            return tool(list, dir.File(output), host, {}, threads);
         };
-        EXPECT_EQ(c.tool(list, dir.File(c.output), host, progress), 0);
-        EXPECT_EQ(reads, c.reads);
-        EXPECT_TRUE(host.messages.empty());
-        EXPECT_EQ(EntriesIn(dir), 2u);
+    };
+    const Case cases[] = {{"resample", resample, false, 14, 14},
+                          {"resample fed", resample, true, 15, 15},
+                          {"combine", into(CombineFiles, "all.sgy"), false, 13, 1},
+                          {"extract", into(ExtractChannels, "line.sg2"), false, 13, 3},
+                          {"stack", into(StackFiles, "mean.srw"), false, 13, 1}};
+    const std::vector<Message> failures = {kTruncated, OpenFailedMessage(ReadError::CannotOpen)};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome one = RunOnMixedList(c.run, c.feed, 1), four = RunOnMixedList(c.run, c.feed, 4);
+        EXPECT_EQ(one.result, c.result);
+        EXPECT_EQ(one.messages, failures);
+        EXPECT_EQ(one.files.size(), 18 + c.outputs);
+        EXPECT_EQ(four.result, one.result);
+        EXPECT_EQ(four.messages, one.messages);
+        EXPECT_EQ(four.names, one.names);
+        EXPECT_TRUE(four.files == one.files) << "the folders differ";
     }
 }
 

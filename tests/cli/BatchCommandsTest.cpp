@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 namespace kvt {
 namespace {
@@ -92,6 +93,68 @@ TEST(CliBatch, FailuresExitWithOneAndTheDialogsMessages) {
         EXPECT_EQ(ExpectCli(args, 1, err).out, "");
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3) << "nothing was written";
+}
+
+// Every file in a folder by name, and the folder's path in a text replaced by "DIR".
+std::map<std::string, std::vector<uint8_t>> FilesIn(const test::TempDir& dir) {
+    std::map<std::string, std::vector<uint8_t>> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+        files[entry.path().filename().string()] = test::ReadBytes(entry.path().string());
+    }
+    return files;
+}
+
+std::string WithoutFolder(std::string text, const test::TempDir& dir) {
+    const std::string folder = dir.Path().string();
+    for (size_t at = text.find(folder); at != std::string::npos; at = text.find(folder, at)) {
+        text.replace(at, folder.size(), "DIR");
+    }
+    return text;
+}
+
+TEST(CliBatch, FourThreadsPrintAndWriteWhatOneThreadDoes) {
+    const Files commands[] = {{"resample", "--interval-ms", "0.5", "--samples", "1024"},
+                              {"combine", "-o", "all.sgy"},
+                              {"extract", "-o", "line.sg2"},
+                              {"stack", "-o", "mean.srw"}};
+    for (const Files& command : commands) {
+        SCOPED_TRACE(command[0]);
+        test::TempDir one, four;
+        std::vector<test::CliResult> results;
+        for (const auto& [dir, threads] : {std::pair{&one, "1"}, std::pair{&four, "4"}}) {
+            Files args = command;
+            if (args[1] == "-o") {
+                args[2] = dir->File(args[2]);
+            }
+            args.insert(args.end(), {"-j", threads, Unreadable(*dir, "bad.srw")});
+            for (uint32_t k = 0; k < 10; ++k) {
+                args.push_back(Gather(*dir, "s" + std::to_string(k) + ".srw", k == 4 ? 125.0f : 250.0f, k));
+            }
+            args.push_back(dir->File("missing.srw"));
+            results.push_back(test::RunCli(args));
+        }
+        EXPECT_EQ(results[0].exitCode, 0);
+        EXPECT_EQ(results[1].exitCode, 0);
+        EXPECT_EQ(WithoutFolder(results[1].out, four), WithoutFolder(results[0].out, one));
+        EXPECT_EQ(WithoutFolder(results[1].err, four), WithoutFolder(results[0].err, one));
+        test::ExpectInOrder(results[0].err, {kTruncated, "Error: 文件打开失败\n详细信息: "});
+        EXPECT_TRUE(FilesIn(four) == FilesIn(one)) << "the folders differ";
+    }
+}
+
+TEST(CliBatch, ThreadCountsThatAreNotAWholeNumberOfFilesAreUsageErrors) {
+    test::TempDir dir;
+    const auto a = Gather(dir, "a.srw"), b = Gather(dir, "b.srw");
+    for (const char* count : {"0", "-1", "x", "2x", "", "1.5", "257", "99999999999"}) {
+        SCOPED_TRACE(count);
+        for (const Files& args : {Files{"resample", "--interval-ms", "1", "--samples", "512", "-j", count, a},
+                                  Files{"extract", "-o", dir.File("line.sg2"), "-j", count, a, b}}) {
+            const test::CliResult r = test::RunCli(args);
+            EXPECT_EQ(r.exitCode, 2);
+            EXPECT_EQ(r.err.rfind("kvt-cli " + args[0] + ": -j N needs a whole number", 0), 0u) << r.err;
+        }
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2) << "nothing was written";
 }
 
 } // namespace
