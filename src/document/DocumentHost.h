@@ -6,19 +6,39 @@
 #include "ChangeSet.h"
 
 #include <string>
+#include <vector>
 
 namespace kvt {
 
 enum class MessageIcon { None, Error, Warning, Information, Question };
 
+// One piece of a composed message text as the core wrote it, so that a host showing another language
+// translates the template first and only then puts the number in; verbatim pieces (paths) stay as
+// they are.
+struct MessagePiece {
+    std::string source; // a marked text; "%n" stands for `count`
+    int count = -1;     // -1: the text holds no number
+    bool verbatim = false;
+
+    bool operator==(const MessagePiece&) const = default;
+};
+
+// Every text here is the core's own (Simplified Chinese) and marked for translation in the context
+// "Messages": hosts that do not translate show the fields as they are.
 struct Message {
     std::string text;
     std::string caption;
     MessageIcon icon = MessageIcon::None;
     // Why, when the program knows it (a reader's reason for refusing a file): shown under the text.
     std::string detail;
+    // The pieces `text` was composed of, when it holds a number or a path; empty when `text` is one
+    // marked text itself.
+    std::vector<MessagePiece> pieces = {};
 
-    bool operator==(const Message&) const = default;
+    // Two messages are the same when they show the same; the pieces only say how the text was made.
+    bool operator==(const Message& other) const {
+        return text == other.text && caption == other.caption && icon == other.icon && detail == other.detail;
+    }
 };
 
 class DocumentHost {

@@ -1,8 +1,11 @@
 // Every text the document and the batch tools show, in one place: the message, its caption and icon
-// exactly as users know them, and one short reason for each way a reader can refuse a file.
+// exactly as users know them, and one short reason for each way a reader can refuse a file. The texts
+// are marked for the desktop program's translation (context kMessageContext); the core itself, and so
+// kvt-cli, always shows them as written here.
 #pragma once
 
 #include "DocumentHost.h"
+#include "base/TranslationMarks.h"
 #include "formats/ReadError.h"
 
 #include <string>
@@ -10,11 +13,14 @@
 
 namespace kvt {
 
+// The translation context of every marked text of the core.
+inline constexpr const char* kMessageContext = "Messages";
+
 // The caption of the program's own validation boxes.
 inline constexpr const char* kAppCaption = "KVT";
-inline constexpr const char* kBatchResampleCaption = "批量重采样";
-inline constexpr const char* kSaveChangesQuestion = "数据已修改是否保存？";
-inline constexpr const char* kSaveChangesCaption = "提示保存变化的数据";
+inline constexpr const char* kBatchResampleCaption = QT_TRANSLATE_NOOP("Messages", "批量重采样");
+inline constexpr const char* kSaveChangesQuestion = QT_TRANSLATE_NOOP("Messages", "数据已修改是否保存？");
+inline constexpr const char* kSaveChangesCaption = QT_TRANSLATE_NOOP("Messages", "提示保存变化的数据");
 
 // The reason shown under "文件打开失败"; "" for ReadError::None.
 const char* ReadErrorText(ReadError reason);

@@ -3,11 +3,12 @@
 // command line.
 #pragma once
 
+#include "base/Version.h"
+
 #include <QApplication>
 
 namespace kvt {
 
-inline constexpr const char* kVersionText = "KVT 1.0.1.1119";
 inline constexpr const char* kSettingsOrganization = "应用程序向导生成的本地应用程序";
 inline constexpr const char* kSettingsApplication = "KVT";
 inline constexpr int kRecentFileCount = 4;

@@ -16,6 +16,7 @@
 #include "gui/dialogs/CPrintDlg.h"
 #include "gui/dialogs/CResampleDlg.h"
 #include "gui/dialogs/CVerticalAddDlg.h"
+#include "gui/dispersion/CDispersionDlg.h"
 #include "gui/panel/SideInfoView.h"
 #include "gui/views/CMainFormView.h"
 #include "render/DisplayCommands.h"
@@ -53,9 +54,8 @@ const QStringList& RecordFilters() {
 }
 
 // Saving also offers the standard SEG-Y layout that other programs read.
-const QString& StandardSegyFilter() {
-    static const QString filter = QStringLiteral("标准 SEG-Y (*.sgy)");
-    return filter;
+QString StandardSegyFilter() {
+    return CMainFrame::tr("标准 SEG-Y (*.sgy)");
 }
 
 const QStringList& PointFilters() {
@@ -65,7 +65,7 @@ const QStringList& PointFilters() {
 
 // The status text of a prompt is its first line, the tooltip and button text its second.
 QString PromptLine(const char* prompt, int line) {
-    return QString::fromUtf8(prompt).section(QLatin1Char('\n'), line, line);
+    return CommandText(prompt).section(QLatin1Char('\n'), line, line);
 }
 
 } // namespace
@@ -96,7 +96,7 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::CreateActions() {
     for (const CommandRow& row : Commands()) {
-        auto* action = new QAction(QString::fromUtf8(row.caption), this);
+        auto* action = new QAction(CommandText(row.caption), this);
         action->setObjectName(QStringLiteral("id%1").arg(static_cast<int>(row.id)));
         action->setStatusTip(PromptLine(row.prompt, 0));
         const QString shortText = PromptLine(row.prompt, 1);
@@ -122,8 +122,8 @@ void CMainFrame::CreateMenus() {
         if (*row.menu == '\0') {
             continue;
         }
-        if (menu == nullptr || menuTitle != QString::fromUtf8(row.menu)) {
-            menuTitle = QString::fromUtf8(row.menu);
+        if (menu == nullptr || menuTitle != CommandText(row.menu)) {
+            menuTitle = CommandText(row.menu);
             menu = menuBar()->addMenu(menuTitle);
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateActions);
             submenu = nullptr;
@@ -131,7 +131,7 @@ void CMainFrame::CreateMenus() {
         QMenu* target = menu;
         if (*row.submenu != '\0') {
             if (submenu == nullptr) {
-                submenu = menu->addMenu(QString::fromUtf8(row.submenu));
+                submenu = menu->addMenu(CommandText(row.submenu));
             }
             target = submenu;
         } else {
@@ -145,7 +145,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_wndToolBar = new QToolBar(QStringLiteral("工具栏"), this);
+    m_wndToolBar = new QToolBar(tr("工具栏"), this);
     m_wndToolBar->setObjectName(QStringLiteral("id59392"));
     m_wndToolBar->setIconSize(QSize(32, 32));
     m_wndToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -164,7 +164,7 @@ void CMainFrame::CreateToolBar() {
 }
 
 void CMainFrame::CreateStatusBar() {
-    m_prompt = new QLabel(QStringLiteral("就绪"), this);
+    m_prompt = new QLabel(tr("就绪"), this);
     m_prompt->setObjectName(QStringLiteral("StatusPrompt"));
     m_prompt->setFixedWidth(260);
     m_readout = new QLabel(QStringLiteral("info"), this);
@@ -178,7 +178,7 @@ void CMainFrame::CreateStatusBar() {
 
 void CMainFrame::CreateSideBar() {
     m_pSidePanel = new SideInfoView(m_doc, m_prompts);
-    m_wndSideBar = new CViewBar(QStringLiteral("信息栏"), m_pSidePanel, this);
+    m_wndSideBar = new CViewBar(tr("信息栏"), m_pSidePanel, this);
     addDockWidget(Qt::LeftDockWidgetArea, m_wndSideBar);
     resizeDocks({m_wndSideBar}, {260}, Qt::Horizontal);
     connect(m_pSidePanel, &SideInfoView::TitleChanged, this, &QWidget::setWindowTitle);
@@ -246,6 +246,8 @@ void CMainFrame::ConnectCommands() {
             [this] { CBmpSaveDlg(m_doc, *m_pFormView, m_prompts, this).exec(); });
     connect(Action(C::Filter), &QAction::triggered, this, [this] { CFilterDlg(m_doc, this).exec(); });
     connect(Action(C::Resample), &QAction::triggered, this, [this] { CResampleDlg(m_doc, this).exec(); });
+    connect(Action(C::Dispersion), &QAction::triggered, this,
+            [this] { m_dispersion = CDispersionDlg::Show(m_doc, m_prompts, this); });
     connect(Action(C::BatchResample), &QAction::triggered, this,
             [this] { CBatchResampleDlg(m_doc, *this, m_prompts, this).exec(); });
     connect(Action(C::Combine), &QAction::triggered, this,
@@ -306,12 +308,15 @@ QString CMainFrame::PromptText() const {
 }
 
 void CMainFrame::ShowMessage(const Message& message) {
-    m_prompts.Show(this, message);
+    m_prompts.Show(this, TranslatedMessage(message));
 }
 
 void CMainFrame::Changed(ChangeSet changes) {
     m_pFormView->TraceView().DocumentChanged(changes);
     m_pSidePanel->DocumentChanged(changes);
+    if (m_dispersion) {
+        m_dispersion->DocumentChanged(changes);
+    }
     const DisplaySettings& display = m_doc.Display();
     if (display.m_nHStretch != m_nLastHStretch || display.m_nVStretch != m_nLastVStretch) {
         m_nLastHStretch = display.m_nHStretch;
@@ -325,7 +330,7 @@ bool CMainFrame::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         // Prompts go to the first pane only, so the readout stays visible while menus are open.
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        m_prompt->setText(tip.isEmpty() ? QStringLiteral("就绪") : tip);
+        m_prompt->setText(tip.isEmpty() ? tr("就绪") : tip);
         return true;
     }
     return QMainWindow::event(event);
@@ -369,8 +374,7 @@ bool CMainFrame::OpenRecord(const QString& path) {
 
 void CMainFrame::OnOpen() {
     QStringList filters = RecordFilters();
-    filters << QStringLiteral(
-        "所有记录 (*.srw *.SRW *.Srw *.sgy *.SGY *.segy *.SEGY *.sg2 *.SG2 *.seg2 *.SEG2)");
+    filters << tr("所有记录 (*.srw *.SRW *.Srw *.sgy *.SGY *.segy *.SEGY *.sg2 *.SG2 *.seg2 *.SEG2)");
     const QString path = m_prompts.ChooseFile(this, {QString(), filters, DialogFolder(), false});
     if (path.isEmpty()) {
         return;
@@ -398,8 +402,7 @@ void CMainFrame::OnSaveAs() {
 }
 
 void CMainFrame::OnReadPoint() {
-    const QString path =
-        m_prompts.ChooseFile(this, {QStringLiteral("单波读取"), PointFilters(), DialogFolder(), false});
+    const QString path = m_prompts.ChooseFile(this, {tr("单波读取"), PointFilters(), DialogFolder(), false});
     if (path.toLower().contains(QLatin1String(".point"))) {
         RememberDialogFolder(path);
         m_doc.LoadTraceFromPoint(path.toStdString(), true);
@@ -407,8 +410,7 @@ void CMainFrame::OnReadPoint() {
 }
 
 void CMainFrame::OnSavePoint() {
-    const QString path =
-        m_prompts.ChooseFile(this, {QStringLiteral("单波保存"), PointFilters(), DialogFolder(), true});
+    const QString path = m_prompts.ChooseFile(this, {tr("单波保存"), PointFilters(), DialogFolder(), true});
     if (path.toLower().contains(QLatin1String(".point"))) {
         RememberDialogFolder(path);
         m_doc.SaveTraceToPoint(path.toStdString(), true);

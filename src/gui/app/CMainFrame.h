@@ -8,6 +8,7 @@
 #include "document/DocumentModes.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <map>
 
@@ -18,6 +19,7 @@ class QToolBar;
 namespace kvt {
 
 class CKVTDoc;
+class CDispersionDlg;
 class CMainFormView;
 class CViewBar;
 class DesktopPrompts;
@@ -91,6 +93,8 @@ private:
     QToolBar* m_wndToolBar = nullptr;
     QLabel* m_prompt = nullptr;
     QLabel* m_readout = nullptr;
+    // Made on first use and kept (hidden when closed), so its picks last the session.
+    QPointer<CDispersionDlg> m_dispersion;
     std::map<CommandId, QAction*> m_actions;
     int32_t m_nLastHStretch = 1;
     int32_t m_nLastVStretch = 1;

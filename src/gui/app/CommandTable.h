@@ -4,6 +4,7 @@
 
 #include <QKeySequence>
 #include <QList>
+#include <QString>
 
 #include <vector>
 
@@ -49,6 +50,7 @@ enum class CommandId : int {
     Combine = 32794,
     Extract = 32796,
     Filter = 32809,
+    Dispersion = 32870,
     Normalize = 32805,
     ImageOutput = 32806,
     About = 57664,
@@ -66,6 +68,7 @@ enum class CommandId : int {
     Polarity = 32833,
 };
 
+// The texts are the interface's own Chinese, marked for translation in the context "CommandTable".
 struct CommandRow {
     CommandId id;
     const char* menu;    // top-level menu caption; "" for a command without a menu item
@@ -80,6 +83,8 @@ struct CommandRow {
 
 // Every command, menu items in menu order.
 const std::vector<CommandRow>& Commands();
+// A menu title, caption or prompt of the table in the interface's language; empty for "".
+QString CommandText(const char* text);
 // The toolbar from left to right; std::nullopt-like 0 marks a separator.
 const std::vector<int>& ToolbarLayout();
 

@@ -2,12 +2,21 @@
 
 #include "document/Messages.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace kvt {
 
 namespace {
+
+QString Translate(const std::string& text, int count = -1) {
+    return QCoreApplication::translate(kMessageContext, text.c_str(), nullptr, count);
+}
+
+std::string TranslateText(const std::string& text) {
+    return text.empty() ? text : Translate(text).toStdString();
+}
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
     switch (icon) {
@@ -27,6 +36,22 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 } // namespace
 
+Message TranslatedMessage(const Message& message) {
+    Message shown = message;
+    shown.caption = TranslateText(message.caption);
+    shown.detail = TranslateText(message.detail);
+    if (message.pieces.empty()) {
+        shown.text = TranslateText(message.text);
+        return shown;
+    }
+    QString text;
+    for (const MessagePiece& piece : message.pieces) {
+        text += piece.verbatim ? QString::fromStdString(piece.source) : Translate(piece.source, piece.count);
+    }
+    shown.text = text.toStdString();
+    return shown;
+}
+
 void QtPrompts::Show(QWidget* owner, const Message& message) {
     QMessageBox box(BoxIcon(message.icon), QString::fromStdString(message.caption),
                     QString::fromStdString(message.text), QMessageBox::Ok, owner);
@@ -42,8 +67,8 @@ Answer QtPrompts::AskSaveChanges(QWidget* owner, bool withCancel) {
     if (withCancel) {
         buttons |= QMessageBox::Cancel;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kSaveChangesCaption),
-                    QString::fromUtf8(kSaveChangesQuestion), buttons, owner);
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate(kMessageContext, kSaveChangesCaption),
+                    QCoreApplication::translate(kMessageContext, kSaveChangesQuestion), buttons, owner);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -33,6 +33,11 @@ public:
     virtual QStringList ChooseFiles(QWidget* owner, const FileDialogRequest& request) = 0;
 };
 
+// The message in the interface's language: the core's marked texts translated, a composed text
+// rebuilt from its translated templates with their numbers and the verbatim paths. Unchanged when no
+// translation is installed.
+Message TranslatedMessage(const Message& message);
+
 // Message boxes and file dialogs of Qt.
 class QtPrompts final : public DesktopPrompts {
 public:

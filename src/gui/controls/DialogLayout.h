@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include <algorithm>
+
 namespace kvt {
 
 constexpr QRect DialogUnits(int x, int y, int w, int h) {
@@ -18,6 +20,16 @@ template <class Widget> Widget* PlaceControl(Widget* widget, int id, const QRect
         widget->setObjectName(QStringLiteral("id%1").arg(id));
     }
     widget->setGeometry(geometry);
+    return widget;
+}
+
+// Widens a placed label whose text needs more room than its place (a longer translation), up to x =
+// `right`; a text that fits keeps the place it was drawn in.
+template <class Widget> Widget* FitText(Widget* widget, int right) {
+    const int wanted = std::min(widget->sizeHint().width(), right - widget->x());
+    if (wanted > widget->width()) {
+        widget->resize(wanted, widget->height());
+    }
     return widget;
 }
 

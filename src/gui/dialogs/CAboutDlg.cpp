@@ -22,7 +22,7 @@ QLabel* Static(int id, const QString& text, QWidget* parent) {
 
 CAboutDlg::CAboutDlg(const QString& version, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("id100"));
-    setWindowTitle(QStringLiteral("关于 KVT"));
+    setWindowTitle(tr("关于 KVT"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
@@ -33,7 +33,7 @@ CAboutDlg::CAboutDlg(const QString& version, QWidget* parent) : QDialog(parent) 
     link->SetURL(QString::fromUtf8(kMakerAddress));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("确定"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

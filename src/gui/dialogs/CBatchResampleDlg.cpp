@@ -7,8 +7,7 @@ namespace kvt {
 
 CBatchResampleDlg::CBatchResampleDlg(const CKVTDoc& doc, DocumentHost& host, DesktopPrompts& prompts,
                                      QWidget* parent)
-    : CFileListDlg(host, prompts, QStringLiteral("批量重采样"), QStringLiteral("确定"),
-                   QStringLiteral("取消"), parent),
+    : CFileListDlg(host, prompts, tr("批量重采样"), tr("确定"), tr("取消"), parent),
       m_params(new ResampleParamsPane(this)) {
     m_params->ShowRecord(doc.Header());
     AddSettingsPane(m_params);

@@ -35,13 +35,13 @@ int32_t ReadInt(const QLineEdit& edit) {
 
 CBmpSaveDlg::CBmpSaveDlg(CKVTDoc& doc, CMainFormView& view, DesktopPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_view(view), m_prompts(prompts),
-      m_screenCopy(WithId(new QRadioButton(QStringLiteral(" 屏幕拷贝"), this), 1013)),
-      m_definedSize(WithId(new QRadioButton(QStringLiteral(" 定义尺寸"), this), 1014)),
-      m_sizeGroup(WithId(new QGroupBox(QStringLiteral("图像尺寸"), this), 1017)),
+      m_screenCopy(WithId(new QRadioButton(tr(" 屏幕拷贝"), this), 1013)),
+      m_definedSize(WithId(new QRadioButton(tr(" 定义尺寸"), this), 1014)),
+      m_sizeGroup(WithId(new QGroupBox(tr("图像尺寸"), this), 1017)),
       m_widthLabel(WithId(new QLabel(QStringLiteral("Width:"), m_sizeGroup), 1015)),
       m_heightLabel(WithId(new QLabel(QStringLiteral("Height:"), m_sizeGroup), 1016)),
       m_width(WithId(new QLineEdit(m_sizeGroup), 1002)), m_height(WithId(new QLineEdit(m_sizeGroup), 1003)) {
-    setWindowTitle(QStringLiteral("图像输出"));
+    setWindowTitle(tr("图像输出"));
 
     auto* sizeLayout = new QGridLayout(m_sizeGroup);
     sizeLayout->addWidget(m_widthLabel, 0, 0);
@@ -51,8 +51,8 @@ CBmpSaveDlg::CBmpSaveDlg(CKVTDoc& doc, CMainFormView& view, DesktopPrompts& prom
     m_width->setMinimumWidth(90);
     m_height->setMinimumWidth(90);
 
-    auto* output = WithId(new QPushButton(QStringLiteral("输出BMP"), this), 1012);
-    auto* cancel = WithId(new QPushButton(QStringLiteral("取消"), this), 2);
+    auto* output = WithId(new QPushButton(tr("输出BMP"), this), 1012);
+    auto* cancel = WithId(new QPushButton(tr("取消"), this), 2);
     output->setDefault(true);
 
     auto* choices = new QVBoxLayout;
@@ -122,7 +122,7 @@ void CBmpSaveDlg::OutputPicture() {
     FileDialogRequest request;
     request.nameFilters = {QStringLiteral("(*.bmp)"), QStringLiteral("(*.png)")};
     // A bare name: the dialog starts in the current folder with this name filled in.
-    request.folder = QStringLiteral("面波图形");
+    request.folder = tr("面波图形");
     request.save = true;
     QString path = m_prompts.ChooseFile(this, request);
     if (path.isEmpty()) {

@@ -3,8 +3,7 @@
 namespace kvt {
 
 CChannelCollectDlg::CChannelCollectDlg(DocumentHost& host, DesktopPrompts& prompts, QWidget* parent)
-    : CFileListDlg(host, prompts, QStringLiteral("通道提取"), QStringLiteral("提取"), QStringLiteral("关闭"),
-                   parent) {}
+    : CFileListDlg(host, prompts, tr("通道提取"), tr("提取"), tr("关闭"), parent) {}
 
 void CChannelCollectDlg::OnAction() {
     RunOutputTool(BatchTool::Extract, "(*.sg2)|*.sg2;*.SG2;*seg2;*SEG2||", &ExtractChannels);

@@ -56,7 +56,7 @@ CFileListDlg::CFileListDlg(DocumentHost& host, DesktopPrompts& prompts, const QS
     setWindowTitle(title);
     m_list->setObjectName(QStringLiteral("id1000"));
     m_list->setColumnCount(1);
-    m_list->setHeaderLabels({QStringLiteral("文件列表")});
+    m_list->setHeaderLabels({tr("文件列表")});
     m_list->header()->setStretchLastSection(true);
     m_list->header()->setSectionsMovable(false);
     m_list->setRootIsDecorated(false);
@@ -71,10 +71,13 @@ CFileListDlg::CFileListDlg(DocumentHost& host, DesktopPrompts& prompts, const QS
         const char* caption;
         std::function<void()> handler;
     } listButtons[] = {
-        {3, "添加", [this] { OnAdd(); }},           {4, "删除", [this] { OnDelete(); }},
-        {5, "删除全部", [this] { OnDeleteAll(); }}, {6, "上移", [this] { OnMove(true); }},
-        {7, "下移", [this] { OnMove(false); }},     {8, "升序排列", [this] { OnSort(true); }},
-        {9, "降序排列", [this] { OnSort(false); }},
+        {3, QT_TR_NOOP("添加"), [this] { OnAdd(); }},
+        {4, QT_TR_NOOP("删除"), [this] { OnDelete(); }},
+        {5, QT_TR_NOOP("删除全部"), [this] { OnDeleteAll(); }},
+        {6, QT_TR_NOOP("上移"), [this] { OnMove(true); }},
+        {7, QT_TR_NOOP("下移"), [this] { OnMove(false); }},
+        {8, QT_TR_NOOP("升序排列"), [this] { OnSort(true); }},
+        {9, QT_TR_NOOP("降序排列"), [this] { OnSort(false); }},
     };
     auto* buttonColumn = new QVBoxLayout;
     for (const auto& b : listButtons) {
@@ -82,7 +85,7 @@ CFileListDlg::CFileListDlg(DocumentHost& host, DesktopPrompts& prompts, const QS
             // Moving and sorting apart from adding and deleting.
             buttonColumn->addSpacing(12);
         }
-        auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
+        auto* button = new QPushButton(tr(b.caption), this);
         button->setObjectName(QStringLiteral("id%1").arg(b.id));
         button->setAutoDefault(false);
         buttonColumn->addWidget(button);
@@ -157,8 +160,8 @@ void CFileListDlg::AddPaths(const QStringList& paths) {
 }
 
 void CFileListDlg::OnAdd() {
-    AddPaths(m_prompts.ChooseFiles(this, FileDialogRequest{QStringLiteral("添加文件至文件列表"),
-                                                           NameFilters(kAddFilter), QString(), false}));
+    AddPaths(m_prompts.ChooseFiles(
+        this, FileDialogRequest{tr("添加文件至文件列表"), NameFilters(kAddFilter), QString(), false}));
 }
 
 void CFileListDlg::OnDelete() {
@@ -208,14 +211,13 @@ int CFileListDlg::RunWithProgress(const std::function<int(const BatchProgress&)>
     }
     QProgressDialog window(this);
     window.setWindowTitle(windowTitle());
-    window.setCancelButtonText(QStringLiteral("取消"));
+    window.setCancelButtonText(tr("取消"));
     // Window-modal: the list and its buttons stay untouched while the run goes through it.
     window.setWindowModality(Qt::WindowModal);
     window.setMinimumDuration(kProgressDelayMs);
     const int result = work([&window](int done, int total, const std::string& file) {
         window.setMaximum(total);
-        window.setLabelText(
-            QStringLiteral("正在处理 %1").arg(QString::fromStdString(FileListModel::DisplayName(file))));
+        window.setLabelText(tr("正在处理 %1").arg(QString::fromStdString(FileListModel::DisplayName(file))));
         window.setValue(done);
         return !window.wasCanceled();
     });

@@ -33,7 +33,7 @@ float ReadNumber(const QLineEdit* edit) {
 } // namespace
 
 CFilterDlg::CFilterDlg(CKVTDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
-    setWindowTitle(QStringLiteral("滤波"));
+    setWindowTitle(tr("滤波"));
     setFixedSize(DialogUnits(0, 0, 364, 222).size());
 
     // The view covers the frame exactly.
@@ -43,38 +43,34 @@ CFilterDlg::CFilterDlg(CKVTDoc& doc, QWidget* parent) : QDialog(parent), m_doc(d
 
     const int x = 272;
     const int w = 85;
-    PlaceControl(new QLabel(QStringLiteral("滤波器:"), this), 0, DialogUnits(x, 9, w, 8));
+    PlaceControl(new QLabel(tr("滤波器:"), this), 0, DialogUnits(x, 9, w, 8));
     auto* design = PlaceControl(new QComboBox(this), 1014, DialogUnits(x, 19, w, 13));
-    design->addItem(QStringLiteral("巴特沃斯"));
-    PlaceControl(new QLabel(QStringLiteral("类型:"), this), 0, DialogUnits(x, 38, w, 8));
+    design->addItem(tr("巴特沃斯"));
+    PlaceControl(new QLabel(tr("类型:"), this), 0, DialogUnits(x, 38, w, 8));
     auto* type = PlaceControl(new QComboBox(this), 1023, DialogUnits(x, 48, w, 13));
-    type->addItems({QStringLiteral("低通"), QStringLiteral("高通")});
+    type->addItems({tr("低通"), tr("高通")});
     type->setCurrentIndex(static_cast<int>(m_doc.Filter().m_nFilterType));
-    PlaceControl(new QLabel(QStringLiteral("低通(Hz):"), this), 0, DialogUnits(x, 67, w, 8));
+    PlaceControl(new QLabel(tr("低通(Hz):"), this), 0, DialogUnits(x, 67, w, 8));
     m_lowPass = PlaceControl(new QLineEdit(this), 1025, DialogUnits(x, 77, w, 13));
-    PlaceControl(new QLabel(QStringLiteral("高通(Hz):"), this), 0, DialogUnits(x, 96, w, 8));
+    PlaceControl(new QLabel(tr("高通(Hz):"), this), 0, DialogUnits(x, 96, w, 8));
     m_highPass = PlaceControl(new QLineEdit(this), 1026, DialogUnits(x, 106, w, 13));
     // The slopes are kept and read back but shape nothing, so they stay out of sight.
-    PlaceControl(new QLabel(QStringLiteral("低徒值(dB/Oct):"), this), 0, DialogUnits(x, 125, w, 8))->hide();
+    PlaceControl(new QLabel(tr("低徒值(dB/Oct):"), this), 0, DialogUnits(x, 125, w, 8))->hide();
     m_lowSlope = PlaceControl(new QLineEdit(this), 1027, DialogUnits(x, 135, w, 13));
     m_lowSlope->hide();
-    PlaceControl(new QLabel(QStringLiteral("高徒值(dB/Oct):"), this), 0, DialogUnits(x, 154, w, 8))->hide();
+    PlaceControl(new QLabel(tr("高徒值(dB/Oct):"), this), 0, DialogUnits(x, 154, w, 8))->hide();
     m_highSlope = PlaceControl(new QLineEdit(this), 1005, DialogUnits(x, 164, w, 13));
     m_highSlope->hide();
 
-    auto* set =
-        PlaceControl(new QPushButton(QStringLiteral("设定(&S)"), this), 4, DialogUnits(x, 126, w, 14));
-    auto* display =
-        PlaceControl(new QPushButton(QStringLiteral("显示(&D)..."), this), 3, DialogUnits(x, 144, w, 14));
-    auto* apply =
-        PlaceControl(new QPushButton(QStringLiteral("应用(&A)"), this), 1, DialogUnits(x, 181, w, 14));
-    auto* close =
-        PlaceControl(new QPushButton(QStringLiteral("关闭(&C)"), this), 2, DialogUnits(x, 200, w, 14));
+    auto* set = PlaceControl(new QPushButton(tr("设定(&S)"), this), 4, DialogUnits(x, 126, w, 14));
+    auto* display = PlaceControl(new QPushButton(tr("显示(&D)..."), this), 3, DialogUnits(x, 144, w, 14));
+    auto* apply = PlaceControl(new QPushButton(tr("应用(&A)"), this), 1, DialogUnits(x, 181, w, 14));
+    auto* close = PlaceControl(new QPushButton(tr("关闭(&C)"), this), 2, DialogUnits(x, 200, w, 14));
     apply->setDefault(true);
 
     auto* picture = PlaceControl(new QComboBox(this), 1022, DialogUnits(7, 200, 62, 13));
-    picture->addItem(QStringLiteral("频谱图"));
-    PlaceControl(new QLabel(QStringLiteral("最大显示频率:"), this), 0, DialogUnits(80, 202, 56, 8));
+    picture->addItem(tr("频谱图"));
+    PlaceControl(new QLabel(tr("最大显示频率:"), this), 0, DialogUnits(80, 202, 56, 8));
     auto* divisor = PlaceControl(new QSlider(Qt::Horizontal, this), 1034, DialogUnits(138, 199, 125, 15));
     divisor->setRange(1, 16);
     divisor->setPageStep(1);

@@ -37,44 +37,38 @@ CFilterShowSetDlg::CFilterShowSetDlg(CKVTDoc& doc, std::function<void()> repaint
                                      ColorChooser chooser)
     : QDialog(parent), m_doc(doc), m_repaint(std::move(repaint)),
       m_chooser(chooser ? std::move(chooser) : StandardColorDialog) {
-    setWindowTitle(QStringLiteral("谱曲线显示"));
+    setWindowTitle(tr("谱曲线显示"));
     setFixedSize(DialogUnits(0, 0, 176, 128).size());
     const FilterSettings& settings = m_doc.Filter();
 
-    PlaceControl(new QLabel(QStringLiteral("谱曲线颜色:"), this), 0, DialogUnits(10, 12, 52, 8));
+    PlaceControl(new QLabel(tr("谱曲线颜色:"), this), 0, DialogUnits(10, 12, 52, 8));
     auto* curve = PlaceControl(new CColorButton(QString(), this), 1003, DialogUnits(64, 9, 40, 14));
-    PlaceControl(new QLabel(QStringLiteral("门曲线颜色:"), this), 0, DialogUnits(10, 31, 52, 8));
+    PlaceControl(new QLabel(tr("门曲线颜色:"), this), 0, DialogUnits(10, 31, 52, 8));
     auto* gate = PlaceControl(new CColorButton(QString(), this), 1004, DialogUnits(64, 28, 40, 14));
     ShowColor(curve, settings.m_crSpectrumCurve);
     ShowColor(gate, settings.m_crGateCurve);
 
-    PlaceControl(new QGroupBox(QStringLiteral("可见性"), this), 0, DialogUnits(7, 50, 88, 70));
-    auto* fill = PlaceControl(new QCheckBox(QStringLiteral("填充"), this), 1028, DialogUnits(16, 62, 70, 10));
-    auto* showGate =
-        PlaceControl(new QCheckBox(QStringLiteral("门"), this), 1029, DialogUnits(16, 76, 70, 10));
-    m_controlPoints =
-        PlaceControl(new QCheckBox(QStringLiteral("控件点"), this), 1030, DialogUnits(16, 90, 70, 10));
-    auto* grid =
-        PlaceControl(new QCheckBox(QStringLiteral("网格"), this), 1031, DialogUnits(16, 104, 70, 10));
+    PlaceControl(new QGroupBox(tr("可见性"), this), 0, DialogUnits(7, 50, 88, 70));
+    auto* fill = PlaceControl(new QCheckBox(tr("填充"), this), 1028, DialogUnits(16, 62, 70, 10));
+    auto* showGate = PlaceControl(new QCheckBox(tr("门"), this), 1029, DialogUnits(16, 76, 70, 10));
+    m_controlPoints = PlaceControl(new QCheckBox(tr("控件点"), this), 1030, DialogUnits(16, 90, 70, 10));
+    auto* grid = PlaceControl(new QCheckBox(tr("网格"), this), 1031, DialogUnits(16, 104, 70, 10));
     fill->setChecked(settings.m_bSpectrumFill);
     showGate->setChecked(settings.m_bShowGate);
     m_controlPoints->setChecked(settings.m_bShowControlPoints);
     m_controlPoints->setEnabled(settings.m_bShowGate);
     grid->setChecked(settings.m_bShowGrid);
 
-    PlaceControl(new QGroupBox(QStringLiteral("背景"), this), 0, DialogUnits(103, 50, 66, 44));
-    auto* black =
-        PlaceControl(new QRadioButton(QStringLiteral("黑色"), this), 1032, DialogUnits(112, 62, 50, 10));
-    auto* white =
-        PlaceControl(new QRadioButton(QStringLiteral("白色"), this), 1033, DialogUnits(112, 76, 50, 10));
+    PlaceControl(new QGroupBox(tr("背景"), this), 0, DialogUnits(103, 50, 66, 44));
+    auto* black = PlaceControl(new QRadioButton(tr("黑色"), this), 1032, DialogUnits(112, 62, 50, 10));
+    auto* white = PlaceControl(new QRadioButton(tr("白色"), this), 1033, DialogUnits(112, 76, 50, 10));
     auto* background = new QButtonGroup(this);
     background->addButton(black);
     background->addButton(white);
     black->setChecked(settings.m_crSpectrumBack == kBlack);
     white->setChecked(settings.m_crSpectrumBack == kWhite);
 
-    auto* close =
-        PlaceControl(new QPushButton(QStringLiteral("关闭(&C)"), this), 2, DialogUnits(112, 104, 57, 14));
+    auto* close = PlaceControl(new QPushButton(tr("关闭(&C)"), this), 2, DialogUnits(112, 104, 57, 14));
 
     connect(curve, &QPushButton::clicked, this,
             [this, curve] { ChooseColor(curve, &FilterSettings::m_crSpectrumCurve); });

@@ -36,12 +36,11 @@ CParamSortDlg::CParamSortDlg(CKVTDoc& doc, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_list(WithId(new CTipListCtrl(this), 1001)),
       m_shotNumber(WithId(new QLineEdit(this), 1002)), m_shotX(WithId(new QLineEdit(this), 1003)),
       m_shotY(WithId(new QLineEdit(this), 1004)) {
-    setWindowTitle(QStringLiteral("参数排列"));
+    setWindowTitle(tr("参数排列"));
 
     m_list->SetRowHeight(kRowHeight);
     m_list->setColumnCount(3);
-    m_list->setHorizontalHeaderLabels(
-        {QStringLiteral("序号"), QStringLiteral("位置"), QStringLiteral("测点号")});
+    m_list->setHorizontalHeaderLabels({tr("序号"), tr("位置"), tr("测点号")});
     m_list->setColumnWidth(0, 50);
     m_list->setColumnWidth(1, 70);
     // The station numbers take the rest of the list's width.
@@ -53,22 +52,22 @@ CParamSortDlg::CParamSortDlg(CKVTDoc& doc, QWidget* parent)
     m_shotY->setReadOnly(true);
     m_shotY->setFocusPolicy(Qt::NoFocus);
 
-    auto* receivers = new QGroupBox(QStringLiteral("检波点"), this);
+    auto* receivers = new QGroupBox(tr("检波点"), this);
     auto* receiversLayout = new QVBoxLayout(receivers);
     receiversLayout->addWidget(m_list);
 
-    auto* shot = new QGroupBox(QStringLiteral("炮点"), this);
+    auto* shot = new QGroupBox(tr("炮点"), this);
     auto* shotLayout = new QFormLayout(shot);
-    shotLayout->addRow(QStringLiteral("炮号:"), m_shotNumber);
+    shotLayout->addRow(tr("炮号:"), m_shotNumber);
     shotLayout->addRow(QStringLiteral("X:"), m_shotX);
     shotLayout->addRow(QStringLiteral("Y:"), m_shotY);
     for (QLineEdit* edit : {m_shotNumber, m_shotX, m_shotY}) {
         edit->setMinimumWidth(100);
     }
 
-    auto* autoFill = WithId(new QPushButton(QStringLiteral("自动填写"), this), 3);
-    auto* ok = WithId(new QPushButton(QStringLiteral("确定"), this), 1);
-    auto* cancel = WithId(new QPushButton(QStringLiteral("取消"), this), 2);
+    auto* autoFill = WithId(new QPushButton(tr("自动填写"), this), 3);
+    auto* ok = WithId(new QPushButton(tr("确定"), this), 1);
+    auto* cancel = WithId(new QPushButton(tr("取消"), this), 2);
     ok->setDefault(true);
 
     auto* side = new QVBoxLayout;

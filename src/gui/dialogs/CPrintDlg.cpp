@@ -56,18 +56,18 @@ CPrintDlg::CPrintDlg(CKVTDoc& doc, CMainFormView& view, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_view(view), m_printPrompt(RunPrintDialog), m_setupPrompt(RunPageSetup),
       m_left(WithId(new QLineEdit(this), 1019)), m_top(WithId(new QLineEdit(this), 1020)),
       m_right(WithId(new QLineEdit(this), 1021)), m_bottom(WithId(new QLineEdit(this), 1005)),
-      m_preview(WithId(new QGroupBox(QStringLiteral("预览"), this), 1018)), m_canvas(new QWidget(m_preview)) {
-    setWindowTitle(QStringLiteral("打印"));
+      m_preview(WithId(new QGroupBox(tr("预览"), this), 1018)), m_canvas(new QWidget(m_preview)) {
+    setWindowTitle(tr("打印"));
 
-    auto* margins = new QGroupBox(QStringLiteral("页边距(毫米)"), this);
+    auto* margins = new QGroupBox(tr("页边距(毫米)"), this);
     auto* marginLayout = new QGridLayout(margins);
-    marginLayout->addWidget(new QLabel(QStringLiteral("左:"), margins), 0, 0);
+    marginLayout->addWidget(new QLabel(tr("左:"), margins), 0, 0);
     marginLayout->addWidget(m_left, 0, 1);
-    marginLayout->addWidget(new QLabel(QStringLiteral("上:"), margins), 0, 2);
+    marginLayout->addWidget(new QLabel(tr("上:"), margins), 0, 2);
     marginLayout->addWidget(m_top, 0, 3);
-    marginLayout->addWidget(new QLabel(QStringLiteral("右:"), margins), 1, 0);
+    marginLayout->addWidget(new QLabel(tr("右:"), margins), 1, 0);
     marginLayout->addWidget(m_right, 1, 1);
-    marginLayout->addWidget(new QLabel(QStringLiteral("下:"), margins), 1, 2);
+    marginLayout->addWidget(new QLabel(tr("下:"), margins), 1, 2);
     marginLayout->addWidget(m_bottom, 1, 3);
     marginLayout->setColumnMinimumWidth(2, 40);
     marginLayout->setColumnStretch(4, 1);
@@ -80,10 +80,10 @@ CPrintDlg::CPrintDlg(CKVTDoc& doc, CMainFormView& view, QWidget* parent)
     m_canvas->setGeometry(m_preview->rect());
     m_canvas->installEventFilter(this);
 
-    auto* refresh = WithId(new QPushButton(QStringLiteral("刷新"), this), 5);
-    auto* setup = WithId(new QPushButton(QStringLiteral("打印机设置"), this), 4);
-    auto* ok = WithId(new QPushButton(QStringLiteral("确定"), this), 1);
-    auto* cancel = WithId(new QPushButton(QStringLiteral("取消"), this), 2);
+    auto* refresh = WithId(new QPushButton(tr("刷新"), this), 5);
+    auto* setup = WithId(new QPushButton(tr("打印机设置"), this), 4);
+    auto* ok = WithId(new QPushButton(tr("确定"), this), 1);
+    auto* cancel = WithId(new QPushButton(tr("取消"), this), 2);
     ok->setDefault(true);
 
     auto* buttons = new QVBoxLayout;

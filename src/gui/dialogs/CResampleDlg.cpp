@@ -11,11 +11,11 @@ namespace kvt {
 
 CResampleDlg::CResampleDlg(CKVTDoc& doc, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_params(new ResampleParamsPane(this)) {
-    setWindowTitle(QStringLiteral("重采样"));
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    setWindowTitle(tr("重采样"));
+    auto* ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("id1"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName(QStringLiteral("id2"));
 
     auto* buttons = new QHBoxLayout;

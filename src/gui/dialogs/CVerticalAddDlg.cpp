@@ -3,8 +3,7 @@
 namespace kvt {
 
 CVerticalAddDlg::CVerticalAddDlg(DocumentHost& host, DesktopPrompts& prompts, QWidget* parent)
-    : CFileListDlg(host, prompts, QStringLiteral("垂直叠加"), QStringLiteral("叠加"), QStringLiteral("关闭"),
-                   parent) {
+    : CFileListDlg(host, prompts, tr("垂直叠加"), tr("叠加"), tr("关闭"), parent) {
     // The stack does not depend on the order of its inputs.
     HideOrderButtons();
 }

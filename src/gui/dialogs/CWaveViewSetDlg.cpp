@@ -20,12 +20,13 @@ constexpr int kMaxGain = 60;
 
 CWaveViewSetDlg::CWaveViewSetDlg(CKVTDoc& doc, std::function<void()> repaint, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_repaint(std::move(repaint)) {
-    setWindowTitle(QStringLiteral("波形显示设置"));
+    setWindowTitle(tr("波形显示设置"));
     setFixedSize(DialogUnits(0, 0, 229, 166).size());
 
-    PlaceControl(new QGroupBox(QStringLiteral("波形"), this), 0, DialogUnits(7, 7, 215, 40));
-    PlaceControl(new QLabel(QStringLiteral("振幅范围:"), this), 0, DialogUnits(37, 25, 36, 8));
+    PlaceControl(new QGroupBox(tr("波形"), this), 0, DialogUnits(7, 7, 215, 40));
+    auto* rangeLabel = PlaceControl(new QLabel(tr("振幅范围:"), this), 0, DialogUnits(37, 25, 36, 8));
     m_range = PlaceControl(new QComboBox(this), 1037, DialogUnits(95, 23, 87, 12));
+    FitText(rangeLabel, m_range->x() - 4);
     m_range->addItems({"1", "2", "3", "4", "5"});
 
     m_gainGroup = PlaceControl(new QGroupBox(this), 1041, DialogUnits(7, 66, 215, 68));
@@ -38,10 +39,9 @@ CWaveViewSetDlg::CWaveViewSetDlg(CKVTDoc& doc, std::function<void()> repaint, QW
     PlaceControl(new QLabel(QString::number(kMinGain), this), 1039, DialogUnits(18, 84, 13, 8));
     PlaceControl(new QLabel(QString::number(kMaxGain), this), 1040, DialogUnits(195, 84, 19, 8));
 
-    auto* apply = PlaceControl(new QPushButton(QStringLiteral("应用"), this), 3, DialogUnits(7, 145, 50, 14));
-    auto* ok = PlaceControl(new QPushButton(QStringLiteral("确定"), this), 1, DialogUnits(117, 145, 50, 14));
-    auto* close =
-        PlaceControl(new QPushButton(QStringLiteral("关闭"), this), 2, DialogUnits(172, 145, 50, 14));
+    auto* apply = PlaceControl(new QPushButton(tr("应用"), this), 3, DialogUnits(7, 145, 50, 14));
+    auto* ok = PlaceControl(new QPushButton(tr("确定"), this), 1, DialogUnits(117, 145, 50, 14));
+    auto* close = PlaceControl(new QPushButton(tr("关闭"), this), 2, DialogUnits(172, 145, 50, 14));
     ok->setDefault(true);
 
     m_gain->setValue(m_doc.Display().m_nGainDb);
@@ -67,7 +67,7 @@ CWaveViewSetDlg::CWaveViewSetDlg(CKVTDoc& doc, std::function<void()> repaint, QW
 }
 
 void CWaveViewSetDlg::ShowGainCaption(int gain) {
-    m_gainGroup->setTitle(QString::asprintf("显示增益(%ddB)", gain));
+    m_gainGroup->setTitle(tr("显示增益(%1dB)").arg(gain));
 }
 
 void CWaveViewSetDlg::ApplyGain() {

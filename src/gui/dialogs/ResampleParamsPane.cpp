@@ -27,18 +27,18 @@ ResampleParamsPane::ResampleParamsPane(QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(12);
-    grid->addWidget(new QLabel(QStringLiteral("原始参数"), this), 0, 1, Qt::AlignHCenter);
-    grid->addWidget(new QLabel(QStringLiteral("重采参数"), this), 0, 2, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(tr("原始参数"), this), 0, 1, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(tr("重采参数"), this), 0, 2, Qt::AlignHCenter);
     const struct {
         const char* label;
         QLineEdit* present;
         QLineEdit* next;
-    } rows[] = {{"采样率(ms)", m_oldInterval, m_newInterval},
-                {"采样点数", m_oldCount, m_newCount},
-                {"采样长度(ms)", m_oldLength, m_newLength}};
+    } rows[] = {{QT_TR_NOOP("采样率(ms)"), m_oldInterval, m_newInterval},
+                {QT_TR_NOOP("采样点数"), m_oldCount, m_newCount},
+                {QT_TR_NOOP("采样长度(ms)"), m_oldLength, m_newLength}};
     int row = 1;
     for (const auto& r : rows) {
-        grid->addWidget(new QLabel(QString::fromUtf8(r.label), this), row, 0);
+        grid->addWidget(new QLabel(tr(r.label), this), row, 0);
         grid->addWidget(r.present, row, 1);
         grid->addWidget(r.next, row, 2);
         ++row;

@@ -16,12 +16,12 @@ namespace kvt {
 
 CDelayCorrectDlg::CDelayCorrectDlg(CKVTDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
     setObjectName(QStringLiteral("id%1").arg(kTemplateId));
-    auto* label = new QLabel(QStringLiteral("触发延时修正(ms)"), this);
+    auto* label = new QLabel(tr("触发延时修正(ms)"), this);
     label->setGeometry(4, 14, 112, 22);
     m_delay = new QLineEdit(this);
     m_delay->setObjectName(QStringLiteral("id1002"));
     m_delay->setGeometry(DialogUnits(79, 9, 49, 14).adjusted(0, 0, 0, 1));
-    auto* apply = new QPushButton(QStringLiteral("应用"), this);
+    auto* apply = new QPushButton(tr("应用"), this);
     apply->setObjectName(QStringLiteral("id1003"));
     apply->setGeometry(DialogUnits(35, 28, 60, 19));
     connect(apply, &QPushButton::clicked, this, &CDelayCorrectDlg::Apply);

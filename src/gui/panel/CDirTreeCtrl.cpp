@@ -123,7 +123,7 @@ void CDirTreeCtrl::FillFolder(QTreeWidgetItem* item, const QString& path) {
     const WaitCursor wait;
     const QDir folder(path);
     if (!folder.isReadable()) {
-        m_strError = QStringLiteral("无法读取文件夹 %1").arg(QDir::toNativeSeparators(path));
+        m_strError = tr("无法读取文件夹 %1").arg(QDir::toNativeSeparators(path));
         return;
     }
     QStringList folders;

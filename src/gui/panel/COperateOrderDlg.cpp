@@ -16,14 +16,16 @@ COperateOrderDlg::COperateOrderDlg(CKVTDoc& doc, QWidget* parent) : QWidget(pare
         void (*operation)(CKVTDoc&);
     };
     const Button buttons[] = {
-        {1003, "放大", DialogUnits(1, 5, 31, 19), [](CKVTDoc& d) { d.OperateAmplify(); }},
-        {1004, "缩小", DialogUnits(33, 5, 31, 19), [](CKVTDoc& d) { d.OperateAttenuate(); }},
-        {1005, "切除", DialogUnits(66, 5, 31, 19), [](CKVTDoc& d) { d.OperateCut(); }},
-        {1006, "调换", DialogUnits(98, 5, 31, 19), [](CKVTDoc& d) { d.OperateSwap(); }},
-        {1007, "极性反转", DialogUnits(35, 28, 60, 19), [](CKVTDoc& d) { d.OperatePolarity(); }},
+        {1003, QT_TR_NOOP("放大"), DialogUnits(1, 5, 31, 19), [](CKVTDoc& d) { d.OperateAmplify(); }},
+        {1004, QT_TR_NOOP("缩小"), DialogUnits(33, 5, 31, 19), [](CKVTDoc& d) { d.OperateAttenuate(); }},
+        {1005, QT_TR_NOOP("切除"), DialogUnits(66, 5, 31, 19), [](CKVTDoc& d) { d.OperateCut(); }},
+        {1006, QT_TR_NOOP("调换"), DialogUnits(98, 5, 31, 19), [](CKVTDoc& d) { d.OperateSwap(); }},
+        {1007, QT_TR_NOOP("极性反转"), DialogUnits(35, 28, 60, 19), [](CKVTDoc& d) { d.OperatePolarity(); }},
     };
+    QPushButton* placed[5] = {};
     for (const Button& b : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
+        auto* button = new QPushButton(tr(b.caption), this);
+        placed[b.id - 1003] = button;
         button->setObjectName(QStringLiteral("id%1").arg(b.id));
         button->setGeometry(b.area);
         connect(button, &QPushButton::clicked, this, [this, op = b.operation] { op(m_doc); });
@@ -33,6 +35,8 @@ COperateOrderDlg::COperateOrderDlg(CKVTDoc& doc, QWidget* parent) : QWidget(pare
             m_polarity = button;
         }
     }
+    FitButtonRow({placed[0], placed[1], placed[2], placed[3]}, kPaletteWidth);
+    FitButtonRow({placed[4]}, kPaletteWidth);
     UpdateEnabling();
 }
 

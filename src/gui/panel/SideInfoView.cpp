@@ -21,6 +21,7 @@
 #include <QScrollBar>
 #include <QTreeWidgetItemIterator>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kvt {
@@ -36,15 +37,15 @@ template <class W> W* Control(int id, QWidget* parent) {
     return widget;
 }
 
-QLabel* Label(int id, const char* text, QWidget* parent) {
+QLabel* Label(int id, const QString& text, QWidget* parent) {
     QLabel* label = Control<QLabel>(id, parent);
-    label->setText(QString::fromUtf8(text));
+    label->setText(text);
     return label;
 }
 
-QGroupBox* Group(int id, const char* title, QWidget* parent) {
+QGroupBox* Group(int id, const QString& title, QWidget* parent) {
     QGroupBox* group = Control<QGroupBox>(id, parent);
-    group->setTitle(QString::fromUtf8(title));
+    group->setTitle(title);
     return group;
 }
 
@@ -54,6 +55,16 @@ QString Qs(const std::string& text) {
 
 std::string Std(const QString& text) {
     return text.toStdString();
+}
+
+// Where a group's fields start: 118 as drawn, further right when a label (a longer translation) needs
+// more than the 100 pixels drawn for it.
+template <size_t N> int FieldLeft(QLabel* const (&labels)[N]) {
+    int widest = 100;
+    for (const QLabel* label : labels) {
+        widest = std::max(widest, label->sizeHint().width());
+    }
+    return 13 + widest + 5;
 }
 
 // C's own printf, so halves round as users of the field values have always seen them.
@@ -78,29 +89,29 @@ SideInfoView::SideInfoView(CKVTDoc& doc, DesktopPrompts& prompts, QWidget* paren
 
 void SideInfoView::BuildControls() {
     QWidget* p = m_page;
-    m_toolGroup = Group(1011, "功能操作", p);
-    m_operationGroup = Group(1013, "操作选择", p);
-    m_fileGroup = Group(1083, "文件列表", p);
-    m_projectGroup = Group(1099, "工程信息", p);
-    m_acquisitionGroup = Group(1100, "采集信息", p);
+    m_toolGroup = Group(1011, tr("功能操作"), p);
+    m_operationGroup = Group(1013, tr("操作选择"), p);
+    m_fileGroup = Group(1083, tr("文件列表"), p);
+    m_projectGroup = Group(1099, tr("工程信息"), p);
+    m_acquisitionGroup = Group(1100, tr("采集信息"), p);
     m_operate = new COperateOrderDlg(m_doc, p);
     m_areaEdit = new CAreaEditDlg(m_doc, p);
     m_delay = new CDelayCorrectDlg(m_doc, p);
 
     m_sortBy = Control<QComboBox>(1012, p);
-    m_sortBy->addItems({QStringLiteral("文件名"), QStringLiteral("实验日期")});
+    m_sortBy->addItems({tr("文件名"), tr("实验日期")});
     m_tree = new CDirTreeCtrl(p);
-    m_typeLabel = Label(1036, "类型:", p);
+    m_typeLabel = Label(1036, tr("类型:"), p);
     m_type = Control<QComboBox>(1014, p);
     m_type->addItems({QStringLiteral("*.SRW"), QStringLiteral("*.SEG2"), QStringLiteral("*.SEGY")});
     m_refresh = Control<QPushButton>(1035, p);
-    m_refresh->setText(QStringLiteral("刷新(&R)"));
+    m_refresh->setText(tr("刷新(&R)"));
 
-    m_projectLabels[0] = Label(1065, "工程名称:", p);
-    m_projectLabels[1] = Label(1070, "检测单位:", p);
-    m_projectLabels[2] = Label(1067, "检测人员:", p);
-    m_projectLabels[3] = Label(1068, "剖面编号:", p);
-    m_projectLabels[4] = Label(1066, "测试日期:", p);
+    m_projectLabels[0] = Label(1065, tr("工程名称:"), p);
+    m_projectLabels[1] = Label(1070, tr("检测单位:"), p);
+    m_projectLabels[2] = Label(1067, tr("检测人员:"), p);
+    m_projectLabels[3] = Label(1068, tr("剖面编号:"), p);
+    m_projectLabels[4] = Label(1066, tr("测试日期:"), p);
     m_project = Control<QLineEdit>(1018, p);
     m_company = Control<QLineEdit>(1021, p);
     m_operator = Control<QLineEdit>(1020, p);
@@ -112,10 +123,11 @@ void SideInfoView::BuildControls() {
     m_testDate->setSpecialValueText(QStringLiteral(" "));
 
     const int labelIds[4] = {1069, 1071, 1072, 1073};
-    const char* labelTexts[4] = {"偏移距(m):", "道间距(m):", "采样点数:", "采样率(ms):"};
+    const char* labelTexts[4] = {QT_TR_NOOP("偏移距(m):"), QT_TR_NOOP("道间距(m):"), QT_TR_NOOP("采样点数:"),
+                                 QT_TR_NOOP("采样率(ms):")};
     const int fieldIds[4] = {1019, 1022, 1024, 1050};
     for (int i = 0; i < 4; ++i) {
-        m_acquisitionLabels[i] = Label(labelIds[i], labelTexts[i], p);
+        m_acquisitionLabels[i] = Label(labelIds[i], tr(labelTexts[i]), p);
         m_acquisition[i] = Control<QLineEdit>(fieldIds[i], p);
         m_acquisition[i]->setReadOnly(true);
     }
@@ -153,7 +165,7 @@ void SideInfoView::LayoutPanels() {
     switch (m_doc.GetEditTool()) {
     case EditTool::AreaEdit:
     case EditTool::Operation:
-        m_toolGroup->setTitle(QStringLiteral("区域编辑"));
+        m_toolGroup->setTitle(tr("区域编辑"));
         m_toolGroup->setGeometry(3, 5, 224, 120);
         m_toolGroup->show();
         m_operationGroup->setGeometry(3, 130, 224, 120);
@@ -166,7 +178,7 @@ void SideInfoView::LayoutPanels() {
         start = 255;
         break;
     case EditTool::DelayCorrection:
-        m_toolGroup->setTitle(QStringLiteral("触发修正"));
+        m_toolGroup->setTitle(tr("触发修正"));
         m_toolGroup->setGeometry(3, 5, 224, 120);
         m_toolGroup->show();
         m_operationGroup->hide();
@@ -197,14 +209,16 @@ void SideInfoView::PlaceInformation(int s) {
 
     m_projectGroup->setGeometry(3, s + 305, 224, 150);
     QWidget* projectFields[5] = {m_project, m_company, m_operator, m_profile, m_testDate};
+    const int projectLeft = FieldLeft(m_projectLabels);
     for (int i = 0, row = s + 320; i < 5; ++i, row += 26) {
-        m_projectLabels[i]->setGeometry(13, row + 2, 100, 20);
-        projectFields[i]->setGeometry(118, row, 99, 22);
+        m_projectLabels[i]->setGeometry(13, row + 2, projectLeft - 18, 20);
+        projectFields[i]->setGeometry(projectLeft, row, 217 - projectLeft, 22);
     }
     m_acquisitionGroup->setGeometry(3, s + 460, 224, 130);
+    const int acquisitionLeft = FieldLeft(m_acquisitionLabels);
     for (int i = 0, row = s + 475; i < 4; ++i, row += 27) {
-        m_acquisitionLabels[i]->setGeometry(13, row + 2, 100, 20);
-        m_acquisition[i]->setGeometry(118, row, 99, 22);
+        m_acquisitionLabels[i]->setGeometry(13, row + 2, acquisitionLeft - 18, 20);
+        m_acquisition[i]->setGeometry(acquisitionLeft, row, 217 - acquisitionLeft, 22);
     }
     m_page->setFixedSize(kPanelWidth, s + 595);
     for (QGroupBox* group :
@@ -343,8 +357,7 @@ void SideInfoView::ShowRecordInfo() {
     m_acquisition[3]->setText(Printf("%.3f", header.m_fSampleInterval / 1000.0));
     // Floating-point samples too small to keep as integers were scaled up on reading: say by how much.
     const int32_t power = m_doc.Record().m_nSampleScalePower;
-    m_acquisitionGroup->setTitle(power == 0 ? QStringLiteral("采集信息")
-                                            : QStringLiteral("采集信息 (采样值×10^%1)").arg(power));
+    m_acquisitionGroup->setTitle(power == 0 ? tr("采集信息") : tr("采集信息 (采样值×10^%1)").arg(power));
     m_bFilling = false;
 }
 

@@ -167,11 +167,10 @@ QString CBaseView::Readout(int32_t trace, int32_t sample) const {
     const int32_t value = sample >= 0 && static_cast<size_t>(sample) < samples.size()
                               ? samples[static_cast<size_t>(sample)]
                               : 0;
-    // C's printf, so a time on a rounding tie reads as it always has.
-    char text[96];
-    std::snprintf(text, sizeof text, "通道:%d   时间:%.2fms   数值:%d", trace + 1, static_cast<double>(ms),
-                  value);
-    return QString::fromUtf8(text);
+    // C's printf for the time, so a time on a rounding tie reads as it always has.
+    char time[64];
+    std::snprintf(time, sizeof time, "%.2f", static_cast<double>(ms));
+    return tr("通道:%1   时间:%2ms   数值:%3").arg(trace + 1).arg(QString::fromLatin1(time)).arg(value);
 }
 
 void CBaseView::SelectByClick(int32_t trace, int32_t sample, QPoint point, bool shift) {
