@@ -30,6 +30,7 @@ int RunCombine(const Args& args);
 int RunExtract(const Args& args);
 int RunStack(const Args& args);
 int RunRender(const Args& args);
+int RunDispersion(const Args& args);
 
 // The command of that name (for usage texts).
 const Command& CommandNamed(const char* name);

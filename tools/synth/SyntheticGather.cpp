@@ -19,11 +19,6 @@ double Ricker(double t, double f) {
     return (1.0 - 2.0 * a) * std::exp(-a);
 }
 
-// Phase velocity of the surface wave: slow at high frequency (soft top layer), fast at low.
-double PhaseVelocity(double f) {
-    return 180.0 + 420.0 * std::exp(-f / 12.0);
-}
-
 // Standard normal numbers from the engine's raw output (Box-Muller), identical on every library.
 class Noise {
 public:
@@ -39,6 +34,10 @@ private:
 };
 
 } // namespace
+
+double PhaseVelocity(double f) {
+    return 180.0 + 420.0 * std::exp(-f / 12.0);
+}
 
 CSrwFile MakeGather(const GatherShape& shape) {
     CSrwFile file;

@@ -19,6 +19,11 @@ struct GatherShape {
     double peak = 2000000.0; // largest sample magnitude, in record units
 };
 
+// Phase velocity (m/s) of the surface wave at frequency f (Hz): slow at high frequency (soft top
+// layer), fast at low. The wave is a sum of components at whole frequencies from 4 to 51 Hz, strongest
+// near 18 Hz; each travels x / PhaseVelocity(f) from the shot to a receiver at offset x.
+double PhaseVelocity(double f);
+
 // A native file object holding the gather, with the header filled from the shape.
 CSrwFile MakeGather(const GatherShape& shape);
 
