@@ -1,6 +1,8 @@
 // kvt-cli: record inspection, conversion and the batch tools without a window.
 #include "CliHost.h"
 #include "Commands.h"
+#include "base/MemoryPolicy.h"
+#include "base/Version.h"
 
 #include <clocale>
 #include <cstdio>
@@ -32,18 +34,33 @@ const std::vector<Command>& AllCommands() {
          "  frequency and save to OUT; a corner not between 0 and half the sampling frequency fails.",
          RunFilter},
         {"resample",
-         "kvt-cli resample --interval-ms X --samples N FILE...\n  Resample native files to FILE_rs.",
+         "kvt-cli resample --interval-ms X --samples N [-j N] FILE...\n  Resample native files to FILE_rs."
+         "\n  -j N: files at once (default: the number of cores).",
          RunResample},
-        {"combine", "kvt-cli combine -o OUT FILE...\n  Combine native files into one SEG-2 or SEG-Y file.",
+        {"combine",
+         "kvt-cli combine -o OUT [-j N] FILE...\n  Combine native files into one SEG-2 or SEG-Y file."
+         "\n  -j N: files at once (default: the number of cores).",
          RunCombine},
         {"extract",
-         "kvt-cli extract -o OUT FILE...\n  Extract each channel of native files into OUT_CH<n> files.",
+         "kvt-cli extract -o OUT [-j N] FILE...\n  Extract each channel of native files into OUT_CH<n> files."
+         "\n  -j N: files at once (default: the number of cores).",
          RunExtract},
-        {"stack", "kvt-cli stack -o OUT FILE...\n  Stack repeated native records into one.", RunStack},
+        {"stack",
+         "kvt-cli stack -o OUT [-j N] FILE...\n  Stack repeated native records into one."
+         "\n  -j N: files at once (default: the number of cores).",
+         RunStack},
         {"render",
          "kvt-cli render PATH -o OUT.bmp|OUT.png [--width W] [--height H] [--fill positive|negative|wiggle]\n"
          "    [--scale global|trace] [--gain DB] [--range N]\n  Render the section as a picture.",
          RunRender},
+        {"dispersion",
+         "kvt-cli dispersion PATH [--fmin HZ] [--fmax HZ] [--df HZ] [--vmin M/S] [--vmax M/S] [--dv M/S]\n"
+         "    [--traces I,J,...] [--normalise] [-o OUT.png|OUT.bmp] [--picks OUT.csv]\n"
+         "  Print the peak of the phase-shift dispersion image at each frequency (default 5 to 100 Hz by\n"
+         "  0.5, 50 to 1000 m/s by 1) as lines: frequency in Hz, phase velocity in m/s, power 0 to 1;\n"
+         "  --normalise scales each frequency to its own peak, -o draws the image, --picks writes the\n"
+         "  peaks as CSV.",
+         RunDispersion},
     };
     return commands;
 }
@@ -83,6 +100,8 @@ void PrintProgramUsage(std::FILE* out) {
     for (const Command& c : AllCommands()) {
         std::fprintf(out, "  %s\n", c.usage);
     }
+    std::fprintf(out,
+                 "\nOptions:\n  -h, --help  Print this text.\n  --version   Print the program's version.\n");
     std::fprintf(out, "\nRun 'kvt-cli COMMAND --help' for one command.\n");
 }
 
@@ -92,6 +111,7 @@ void PrintProgramUsage(std::FILE* out) {
 
 int main(int argc, char** argv) {
     using namespace kvt::cli;
+    kvt::KeepFreedMemory();
     if (argc < 2) {
         PrintProgramUsage(stderr);
         return kExitUsage;
@@ -99,6 +119,10 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
         std::strcmp(argv[1], "help") == 0) {
         PrintProgramUsage(stdout);
+        return kExitOk;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("%s\n", kvt::kVersionText);
         return kExitOk;
     }
     for (const Command& command : AllCommands()) {
