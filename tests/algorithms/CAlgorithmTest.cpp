@@ -165,7 +165,7 @@ TEST(AmplitudeSpectrum, ADecimationBeyondTheSamplesLeavesNothingAndBelowOneCount
     }
 }
 
-TEST(ButterworthLowPass, PassesLowAttenuatesHighAndKeepsTheInputsPeak) {
+TEST(ButterworthLowPass, KeepsTheInputsPeakAndTheIntegerFormIsTheSameFilter) {
     const float fs = 1000.0f;
     Floats x(2000); // whole numbers, so that the integer form gets the same input
     for (int32_t i = 0; i < Size(x); ++i) {
@@ -178,15 +178,6 @@ TEST(ButterworthLowPass, PassesLowAttenuatesHighAndKeepsTheInputsPeak) {
     // The peak from index 2 on, where the recursion has both its past outputs.
     EXPECT_NEAR(std::fabs(x[2 + CAlgorithm::FindMaxAbsIndex(x.data() + 2, Size(x) - 2)]), inputPeak,
                 inputPeak * 1e-6);
-    // Amplitudes of the two tones over the second second, well after the start-up transient.
-    std::complex<double> low, high;
-    for (int32_t i = 1000; i < 2000; ++i) {
-        low += static_cast<double>(x[i]) * std::polar(1.0, -kTwoPi * 5 * i / fs) / 500.0;
-        high += static_cast<double>(x[i]) * std::polar(1.0, -kTwoPi * 400 * i / fs) / 500.0;
-    }
-    EXPECT_GT(std::abs(low), 900.0);
-    EXPECT_LT(std::abs(high), std::abs(low) * 0.01);
-
     // The integer form is the same filter, truncated towards zero.
     ASSERT_TRUE(CAlgorithm::FilterTrace(Size(trace), trace.data(), 50.0f, fs));
     EXPECT_EQ(trace, Trace(x.begin(), x.end()));
@@ -235,21 +226,15 @@ TEST(ButterworthSection, ASineComesOutAtTheDesignedGainOfEitherPassBand) {
                 << (c.band == PassBand::High ? "high" : "low") << "-pass at " << hz << " Hz";
         }
     }
-    // The named forms and the integer form are the same sections.
-    Floats signal(300);
-    for (int32_t i = 0; i < Size(signal); ++i) {
-        signal[i] = static_cast<float>((i * 7919) % 2001 - 1000);
+    // The named high-pass is the same section.
+    Floats high(300), section(300);
+    for (int32_t i = 0; i < 300; ++i) {
+        high[i] = section[i] = static_cast<float>((i * 7919) % 2001 - 1000);
     }
-    Floats high = signal, section = signal, low = signal;
     ASSERT_TRUE(CAlgorithm::ButterworthHighPass(high.data(), 30.0f, 1000.0f, Size(high)));
     ASSERT_TRUE(
         CAlgorithm::ButterworthSection(section.data(), 30.0f, 1000.0f, Size(section), PassBand::High));
     EXPECT_EQ(high, section);
-    ASSERT_TRUE(CAlgorithm::ButterworthLowPass(low.data(), 30.0f, 1000.0f, Size(low)));
-    EXPECT_NE(low, high);
-    Trace trace(signal.begin(), signal.end());
-    ASSERT_TRUE(CAlgorithm::FilterTrace(Size(trace), trace.data(), 30.0f, 1000.0f, PassBand::High));
-    EXPECT_EQ(trace, Trace(high.begin(), high.end()));
 }
 
 // FNV-1a over the bytes of the samples.
@@ -318,20 +303,7 @@ TEST(ButterworthSection, OutputsStayBitForBitAndTracesFilteredTogetherMatchOneBy
     EXPECT_EQ(traces, oneByOne);
 }
 
-TEST(ButterworthSection, TheHighPassRefusesWhatTheLowPassRefuses) {
-    Floats signal(100);
-    std::iota(signal.begin(), signal.end(), 1.0f);
-    for (auto [samples, corner] : {std::pair{signal, 0.0f},
-                                   {signal, 500.0f},
-                                   {Floats(100, 0.0f), 50.0f},
-                                   {Floats{1.0f, 2.0f}, 50.0f}}) {
-        Floats x = samples;
-        EXPECT_FALSE(CAlgorithm::ButterworthHighPass(x.data(), corner, 1000.0f, Size(x))) << corner;
-        EXPECT_EQ(x, samples) << corner;
-    }
-}
-
-TEST(ButterworthLowPass, UndefinedCasesLeaveTheSamplesUnchanged) {
+TEST(ButterworthSection, UndefinedCasesLeaveTheSamplesUnchangedInEitherPassBand) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
     Floats signal(100);
@@ -353,13 +325,15 @@ TEST(ButterworthLowPass, UndefinedCasesLeaveTheSamplesUnchanged) {
         cases.emplace_back(signal, 50.0f, fs);
     }
     for (const auto& [samples, corner, fs] : cases) {
-        Floats x = samples;
-        EXPECT_FALSE(CAlgorithm::ButterworthLowPass(x.data(), corner, fs, Size(x)));
-        // Bitwise, so that a NaN left in place counts as unchanged.
-        EXPECT_TRUE(std::equal(
-            x.begin(), x.end(), samples.begin(),
-            [](float a, float b) { return std::bit_cast<uint32_t>(a) == std::bit_cast<uint32_t>(b); }))
-            << samples.size() << " samples, " << corner << " Hz of " << fs;
+        for (const PassBand band : {PassBand::Low, PassBand::High}) {
+            Floats x = samples;
+            EXPECT_FALSE(CAlgorithm::ButterworthSection(x.data(), corner, fs, Size(x), band));
+            // Bitwise, so that a NaN left in place counts as unchanged.
+            EXPECT_TRUE(std::equal(
+                x.begin(), x.end(), samples.begin(),
+                [](float a, float b) { return std::bit_cast<uint32_t>(a) == std::bit_cast<uint32_t>(b); }))
+                << samples.size() << " samples, " << corner << " Hz of " << fs;
+        }
     }
     // The integer form refuses the same, and traces without samples.
     Trace trace{1, 2, 3};

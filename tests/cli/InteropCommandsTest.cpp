@@ -24,13 +24,7 @@ TEST(CliConvert, StandardSegyOnRequestAndInfoTellsTheLayoutsApart) {
     const std::string in = test::WriteGather(dir.File("a.srw"), 3, 64);
     ExpectCli({"convert", in, dir.File("standard.sgy"), "--standard"}, 0, "");
     ExpectCli({"convert", in, dir.File("own.sgy")}, 0, "");
-    // The samples, receivers and shot come back; only the header's own fields differ by layout.
-    const auto tail = [&](const std::string& path) {
-        const std::string dump = test::RunCli({"dump", path}).out;
-        return dump.substr(dump.find("\"receivers\""));
-    };
-    EXPECT_EQ(tail(dir.File("standard.sgy")), tail(in));
-
+    // The standard writer's round trip is pinned in tests/formats; here the layout chosen by the flag.
     ExpectInOrder(ExpectCli({"info", dir.File("standard.sgy")}, 0, "").out,
                   {"格式: SEG-Y\n", "道数: 3\n", "最大振幅: ",
                    "SEG-Y 布局: 标准 (3600 字节文件头), 修订版 1.0, 大端, 数据格式 2 (32 位整数)\n",

@@ -169,18 +169,18 @@ TEST(CliSpectrumFilter, PrintAndSaveWhatTheDocumentMakesOfTheListedTraces) {
     EXPECT_EQ(ExpectCli({"spectrum", in, "--traces", "4,1", "--divisor", "1"}, 0, "").out, chosen);
     EXPECT_NE(chosen, CoreSpectrum(in, 1, {}));
 
-    ExpectCli({"filter", in, "-o", dir.File("some.srw"), "--corner", "20", "--traces", "0,2"}, 0, "");
-    const std::vector<uint8_t> lowPassed = CoreFiltered(in, dir.File("expected.srw"));
-    EXPECT_EQ(test::ReadBytes(dir.File("some.srw")), lowPassed);
-    ExpectCli({"filter", in, "-o", dir.File("low.srw"), "--corner", "20", "--type", "low", "--traces", "0,2"},
-              0, "");
-    EXPECT_EQ(test::ReadBytes(dir.File("low.srw")), lowPassed);
-    ExpectCli(
-        {"filter", in, "-o", dir.File("high.srw"), "--corner", "20", "--type", "high", "--traces", "0,2"}, 0,
-        "");
-    const std::vector<uint8_t> highPassed = CoreFiltered(in, dir.File("expected.srw"), FilterType::HighPass);
-    EXPECT_EQ(test::ReadBytes(dir.File("high.srw")), highPassed);
-    EXPECT_NE(highPassed, lowPassed);
+    // No --type is the dialog's 低通.
+    const std::pair<std::vector<std::string>, FilterType> types[] = {
+        {{}, FilterType::LowPass},
+        {{"--type", "low"}, FilterType::LowPass},
+        {{"--type", "high"}, FilterType::HighPass}};
+    for (const auto& [type, filter] : types) {
+        std::vector<std::string> args = {"filter",   in,   "-o",       dir.File("out.srw"),
+                                         "--corner", "20", "--traces", "0,2"};
+        args.insert(args.end(), type.begin(), type.end());
+        ExpectCli(args, 0, "");
+        EXPECT_EQ(test::ReadBytes(dir.File("out.srw")), CoreFiltered(in, dir.File("expected.srw"), filter));
+    }
     // A corner outside the band is refused with the filter dialog's message and writes nothing.
     for (const char* corner : {"0", "500"}) {
         ExpectCli({"filter", in, "-o", dir.File("same.srw"), "--corner", corner}, 1,

@@ -239,29 +239,17 @@ TEST(Document, EachOperationReportsExactlyWhatItChanged) {
 }
 
 TEST(BatchResultMessage, SuccessFailureAndTheNoteNamingTheFirstEntry) {
+    // Each tool's caption and texts are pinned end to end by kvt-cli; here the counts' edge cases.
     const std::vector<std::string> three = {"/d/first.srw", "/d/b.srw", "/d/c.srw"};
-    const std::string note = "个文件与\r\n/d/first.srw 采样参数不一致,未参与";
-    struct Case {
-        BatchTool tool;
-        int used;
-        std::string text;
-        const char* caption;
-    } cases[] = {
-        {BatchTool::Combine, 3, "成功合并3个文件", "合并文件"},
-        {BatchTool::Combine, 2, "成功合并2个文件,有1" + note + "合并", "合并文件"},
-        {BatchTool::Combine, 0, "合并文件失败", "合并文件"},
-        {BatchTool::Extract, 1, "成功提取1个文件,有2" + note + "提取", "通道提取"},
-        {BatchTool::Extract, 0, "通道提取失败", "通道提取"},
-        {BatchTool::Stack, 3, "成功垂直叠加3个文件", "垂直叠加"},
-        {BatchTool::Stack, 2, "成功垂直叠加2个文件,有1" + note + "叠加", "垂直叠加"},
-        {BatchTool::Stack, -1, "垂直叠加失败", "垂直叠加"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(BatchResultMessage(c.tool, c.used, three),
-                  (Message{c.text, c.caption, MessageIcon::None, ""}));
+    const std::pair<int, std::string> cases[] = {
+        {3, "成功合并3个文件"},
+        {2, "成功合并2个文件,有1个文件与\r\n/d/first.srw 采样参数不一致,未参与合并"},
+        {0, "合并文件失败"},
+        {-1, "合并文件失败"}};
+    for (const auto& [used, text] : cases) {
+        EXPECT_EQ(BatchResultMessage(BatchTool::Combine, used, three),
+                  (Message{text, "合并文件", MessageIcon::None, ""}));
     }
-    EXPECT_EQ(ResampleResultMessage(2), (Message{"成功重采样2个文件", "批量重采样", MessageIcon::None, ""}));
-    EXPECT_EQ(ResampleResultMessage(0), (Message{"批量重采样失败", "批量重采样", MessageIcon::None, ""}));
 }
 
 } // namespace

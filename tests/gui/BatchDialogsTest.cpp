@@ -23,10 +23,9 @@ namespace kvt {
 namespace {
 
 using test::Click;
+using test::Text;
+using test::Type;
 
-QLineEdit& Edit(QWidget& dialog, int id) {
-    return test::Find<QLineEdit>(dialog, id);
-}
 QTreeWidget& List(QWidget& dialog) {
     return test::Find<QTreeWidget>(dialog, 1000);
 }
@@ -60,13 +59,7 @@ struct Desk {
     }
     // Hidden ones too: a half-written output would be a hidden temporary file.
     QStringList Files() const { return dir.entryList(QDir::Files | QDir::Hidden, QDir::Name); }
-    QStringList Messages() const {
-        QStringList texts;
-        for (const Message& m : host.messages) {
-            texts.append(QString::fromStdString(m.text));
-        }
-        return texts;
-    }
+    QStringList Messages() const { return test::Texts(host.messages); }
     // A shown dialog holding `files`, added through 添加.
     std::unique_ptr<CFileListDlg> Dialog(Kind kind, const QStringList& files = {}) {
         std::unique_ptr<CFileListDlg> dialog;
@@ -110,33 +103,34 @@ private slots:
             const std::pair<int, const char*> start[] = {{1008, "0.063"}, {1009, "0.063"}, {1010, "1024"},
                                                          {1007, "1024"},  {1005, "64.00"}, {1006, "64.00"}};
             for (const auto& [id, text] : start) {
-                QCOMPARE(Edit(*dialog, id).text(), QString::fromLatin1(text));
-                QCOMPARE(Edit(*dialog, id).isReadOnly(), id != 1009 && id != 1007);
+                QCOMPARE(Text(*dialog, id), QString::fromLatin1(text));
+                QCOMPARE(test::Find<QLineEdit>(*dialog, id).isReadOnly(), id != 1009 && id != 1007);
             }
-            Edit(*dialog, 1007).setText("2048");
-            QCOMPARE(Edit(*dialog, 1006).text(), QStringLiteral("129.02"));
-            Edit(*dialog, 1009).setText("0.5");
-            QCOMPARE(Edit(*dialog, 1006).text(), QStringLiteral("1024.00"));
-            Edit(*dialog, 1009).setText("abc");
-            QCOMPARE(Edit(*dialog, 1006).text(), QStringLiteral("0.00"));
+            Type(*dialog, 1007, "2048");
+            QCOMPARE(Text(*dialog, 1006), QStringLiteral("129.02"));
+            Type(*dialog, 1009, "0.5");
+            QCOMPARE(Text(*dialog, 1006), QStringLiteral("1024.00"));
+            Type(*dialog, 1009, "abc");
+            QCOMPARE(Text(*dialog, 1006), QStringLiteral("0.00"));
         }
     }
 
     void resampleSettingsAreRefusedIntervalFirstInBothDialogs() {
         const QString interval = QStringLiteral("采样间隔应在0.001-100 ms之间！");
         const QString count = QStringLiteral("采样长度应在512-16384 之间！");
-        const QString rows[][3] = {
-            {"0.001", "512", ""},      {"100", "16384", ""},     {"0.0009", "1024", interval},
-            {"abc", "1024", interval}, {"0.25", "16385", count}, {"200", "20", interval},
-        };
+        // The bounds themselves are the core's; here each refusal is shown and stops both dialogs.
+        const QString rows[][3] = {{"100", "16384", ""},
+                                   {"abc", "1024", interval},
+                                   {"0.25", "16385", count},
+                                   {"200", "20", interval}};
         for (const auto& [intervalText, countText, refusal] : rows) {
             const bool accepted = refusal.isEmpty();
             Desk desk;
             test::LoadRecord(desk.doc, 1, 1024, 250.0f, [](int32_t, int32_t) { return 1; });
             CResampleDlg single(desk.doc, nullptr);
             single.show();
-            Edit(single, 1009).setText(intervalText);
-            Edit(single, 1007).setText(countText);
+            Type(single, 1009, intervalText);
+            Type(single, 1007, countText);
             Click(single, 1);
             QCOMPARE(desk.Messages(), accepted ? QStringList() : QStringList{refusal});
             QCOMPARE(single.isVisible(), !accepted);
@@ -145,8 +139,8 @@ private slots:
             desk.host.Clear();
             std::unique_ptr<CFileListDlg> batch =
                 desk.Dialog(Kind::BatchResample, {desk.Record("a.srw", 1, 250, 1)});
-            Edit(*batch, 1009).setText(intervalText);
-            Edit(*batch, 1007).setText(countText);
+            Type(*batch, 1009, intervalText);
+            Type(*batch, 1007, countText);
             Click(*batch, 1);
             QCOMPARE(desk.Messages(), QStringList{accepted ? QStringLiteral("成功重采样1个文件") : refusal});
             QCOMPARE(desk.Files().contains("a_rs.srw"), accepted);
@@ -160,14 +154,11 @@ private slots:
         desk.doc.SetDataChanged(false);
         QVERIFY(desk.doc.CanUndo());
         CResampleDlg dialog(desk.doc, nullptr);
-        Edit(dialog, 1007).setText("2048");
+        Type(dialog, 1007, "2048");
         Click(dialog, 1);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        for (const std::vector<int32_t>& trace : desk.doc.Traces().m_arrTraces) {
-            QCOMPARE(trace.size(), size_t{2048});
-            QCOMPARE(trace[1023] % 10000, 1024);
-            QVERIFY(std::all_of(trace.begin() + 1024, trace.end(), [](int32_t v) { return v == 0; }));
-        }
+        QCOMPARE(desk.doc.Traces().TraceAt(1)[1023], 11024);
+        QCOMPARE(desk.doc.Traces().m_nSamples, 2048);
         QVERIFY(desk.doc.IsDataChanged() && !desk.doc.CanUndo());
         // The same values again: nothing changes, and the dialog still closes.
         desk.doc.SetDataChanged(false);
@@ -185,8 +176,8 @@ private slots:
         const QString bad = desk.Junk("bad.srw");
         std::unique_ptr<CFileListDlg> dialog = desk.Dialog(
             Kind::BatchResample, {desk.Record("a.srw", 2, 250, 5), bad, desk.Record("c.srw", 2, 250, 7)});
-        Edit(*dialog, 1007).setText("2048");
-        Edit(*dialog, 1009).setText("0.5");
+        Type(*dialog, 1007, "2048");
+        Type(*dialog, 1009, "0.5");
         Click(*dialog, 1);
         QCOMPARE(desk.Messages(), QStringList({"文件打开失败", "成功重采样2个文件"}));
         QCOMPARE(desk.host.messages[1].caption, std::string("批量重采样"));

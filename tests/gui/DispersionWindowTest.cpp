@@ -16,27 +16,15 @@ namespace kvt {
 
 namespace {
 
-// Forwards the document's changes to the window, as the main window does.
-class ForwardingHost final : public DocumentHost {
-public:
-    CDispersionDlg* window = nullptr;
-    void ShowMessage(const Message&) override {}
-    void Changed(ChangeSet changes) override {
-        if (window != nullptr) {
-            window->DocumentChanged(changes);
-        }
-    }
-};
-
 struct Session {
     test::TempDir dir;
-    ForwardingHost host;
+    test::ForwardingHost host;
     CKVTDoc doc{host};
     test::RecordingPrompts prompts;
     CDispersionDlg window{doc, prompts};
 
     explicit Session(uint32_t seed = 1) {
-        host.window = &window;
+        host.forward = [this](ChangeSet changes) { window.DocumentChanged(changes); };
         Open(seed);
         window.show();
     }
@@ -45,11 +33,7 @@ struct Session {
         QVERIFY(synth::MakeGather({.seed = seed}).Write(path) && doc.OpenDocument(path));
     }
     template <class Widget = QWidget> Widget& Get(const char* name) {
-        auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return *widget;
+        return test::Find<Widget>(window, QString::fromLatin1(name));
     }
     void Click(Qt::MouseButton button, const DispersionPick& at) {
         QTest::mouseClick(&Get("canvas"), button, {}, window.Layout().PointOf(at).toPoint());
@@ -98,12 +82,12 @@ private slots:
         s.Get<QPushButton>("exportPicks").click();
         QFile csv(QString::fromStdString(s.dir.File("picks.csv")));
         QVERIFY(csv.open(QIODevice::ReadOnly));
-        const QStringList lines =
-            QString::fromUtf8(csv.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        // One row per pick in frequency order; the wavelength is the velocity over the frequency.
+        const QStringList lines = QString::fromUtf8(csv.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.value(0), QStringLiteral("frequency_hz,velocity_m_s,wavelength_m"));
         QCOMPARE(lines.size(), 3);
-        QCOMPARE(lines[0], QStringLiteral("frequency_hz,velocity_m_s,wavelength_m"));
         for (int i = 1; i < 3; ++i) {
-            const QStringList cells = lines[i].split(QLatin1Char(','));
+            const QStringList cells = lines[i].split(u',');
             QCOMPARE(cells.size(), 3);
             QCOMPARE(cells[0], i == 1 ? QStringLiteral("12.00") : QStringLiteral("20.00"));
             QCOMPARE(cells[2], QString::number(cells[1].toDouble() / cells[0].toDouble(), 'f', 2));

@@ -8,11 +8,13 @@
 #include "gui/app/DesktopPrompts.h"
 
 #include <QAbstractScrollArea>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QtTest>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace kvt::test {
@@ -53,6 +55,17 @@ private:
     }
 };
 
+// Passes the document's change reports on, as the main window does for its views.
+struct ForwardingHost final : DocumentHost {
+    std::function<void(ChangeSet)> forward;
+    void ShowMessage(const Message&) override {}
+    void Changed(ChangeSet changes) override {
+        if (forward) {
+            forward(changes);
+        }
+    }
+};
+
 // Points the program's settings at a temporary folder for the life of the object.
 class TemporarySettings {
 public:
@@ -65,17 +78,40 @@ private:
     TempDir m_dir;
 };
 
-// The control "id<id>" under `parent`; a missing one stops the run, as every later step would fail.
-template <class Widget = QWidget> Widget& Find(const QWidget& parent, int id) {
-    auto* widget = parent.findChild<Widget*>(QStringLiteral("id%1").arg(id));
+// The control "id<id>" (or named `name`) under `parent`; a missing one stops the run, as every later
+// step would fail.
+template <class Widget = QWidget> Widget& Find(const QWidget& parent, const QString& name) {
+    auto* widget = parent.findChild<Widget*>(name);
     if (widget == nullptr) {
-        qFatal("no control %d", id);
+        qFatal("no control %s", qPrintable(name));
     }
     return *widget;
+}
+template <class Widget = QWidget> Widget& Find(const QWidget& parent, int id) {
+    return Find<Widget>(parent, QStringLiteral("id%1").arg(id));
 }
 
 inline void Click(const QWidget& parent, int id) {
     Find<QPushButton>(parent, id).click();
+}
+inline void Type(const QWidget& parent, int id, const QString& text) {
+    Find<QLineEdit>(parent, id).setText(text);
+}
+inline QString Text(const QWidget& parent, int id) {
+    return Find<QLineEdit>(parent, id).text();
+}
+inline QStringList Texts(const std::vector<Message>& messages) {
+    QStringList texts;
+    for (const Message& m : messages) {
+        texts << QString::fromStdString(m.text);
+    }
+    return texts;
+}
+
+inline void ShowActive(QWidget& widget) {
+    widget.show();
+    widget.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&widget));
 }
 
 // A record saved through the document, so the file is exactly what KVT writes.
