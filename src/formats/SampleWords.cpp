@@ -115,9 +115,10 @@ void DecodeInt32(const uint8_t* raw, size_t count, bool bigEndian, int32_t* out)
     }
 }
 
-// Also built for AVX2, picked at load time where the processor has it: the float-to-double products
-// then go four at a time, which halves the native reader's time; the results are the same bits.
-__attribute__((target_clones("avx2", "default"))) void
+// Also built for AVX-512 and AVX2, picked at load time by what the processor has: the float-to-double
+// products then go eight or four at a time, which more than halves the native reader's time; the
+// results are the same bits.
+__attribute__((target_clones("avx512f", "avx2", "default"))) void
 DecodeFloat32(const uint8_t* raw, size_t count, bool bigEndian, double factor, int32_t* out) {
     // Below this magnitude a float times `factor` lies strictly inside the 32-bit range, so a chunk
     // of such floats (no NaN among them) needs neither clipping nor NaN's zero.
