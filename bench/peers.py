@@ -47,15 +47,8 @@ def make(path):
             a = (np.pi * f * (t - arrival)) ** 2
             trace += (1.0 - 2.0 * a) * np.exp(-a) / (1.0 + 0.02 * offset)
         data[i] = np.round(trace / np.abs(trace).max() * 2.0e6).astype(np.int32)
-    layout = segyio.spec()
-    layout.format = 2  # four-byte two's complement integers
-    layout.samples = list(range(SAMPLES))
-    layout.tracecount = TRACES
-    with segyio.create(path, layout) as f:
-        f.bin.update(hdt=INTERVAL_US, hns=SAMPLES, format=2)
-        for i in range(TRACES):
-            f.header[i] = {segyio.su.tracl: i + 1, segyio.su.ns: SAMPLES, segyio.su.dt: INTERVAL_US}
-            f.trace[i] = data[i]
+    # A 2-D file: one line of TRACES traces, four-byte two's complement integers.
+    segyio.tools.from_array2D(path, data, format=2, dt=INTERVAL_US)
 
 
 def read_segy(path):
