@@ -1,7 +1,10 @@
 #include "ArgumentList.h"
+#include "base/NumberText.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <cstddef>
 
 namespace kvt::cli {
 
@@ -42,6 +45,30 @@ std::optional<int> WholeNumber(const std::string& text, int low, int high) {
         return std::nullopt;
     }
     return value;
+}
+
+std::string ParseTraceList(const std::string& text, std::vector<int>& traces) {
+    size_t start = 0;
+    while (true) {
+        const size_t comma = text.find(',', start);
+        const std::string piece =
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        if (piece.empty()) {
+            return "--traces needs a comma-separated list of trace indices";
+        }
+        traces.push_back(ParseLeadingInt(piece));
+        if (comma == std::string::npos) {
+            return "";
+        }
+        start = comma + 1;
+    }
+}
+
+bool HasExtension(const std::string& path, const std::string& extension) {
+    return path.size() >= extension.size() &&
+           std::equal(
+               extension.begin(), extension.end(), path.end() - static_cast<std::ptrdiff_t>(extension.size()),
+               [](char want, char have) { return std::tolower(static_cast<unsigned char>(have)) == want; });
 }
 
 } // namespace kvt::cli

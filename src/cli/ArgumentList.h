@@ -27,4 +27,11 @@ std::optional<std::string> SplitArguments(const Args& args, const std::vector<st
 // `text` as a whole number from `low` to `high`: digits only, nothing before or after them.
 std::optional<int> WholeNumber(const std::string& text, int low, int high);
 
+// "I,J,..." as 0-based trace indices, each read with the edit boxes' number rules. Returns the problem
+// for the usage text, or "".
+std::string ParseTraceList(const std::string& text, std::vector<int>& traces);
+
+// Whether the path ends in `extension` (given in lower case), whatever the case of its letters.
+bool HasExtension(const std::string& path, const std::string& extension);
+
 } // namespace kvt::cli

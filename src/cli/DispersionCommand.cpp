@@ -11,8 +11,8 @@
 #include "document/Messages.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,32 +20,6 @@
 namespace kvt::cli {
 
 namespace {
-
-bool EndsWithNoCase(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           std::equal(
-               tail.begin(), tail.end(), text.end() - static_cast<std::ptrdiff_t>(tail.size()),
-               [](char want, char have) { return std::tolower(static_cast<unsigned char>(have)) == want; });
-}
-
-// "I,J,..." as 0-based trace indices, each read with the edit boxes' number rules, as spectrum reads
-// them. Returns the problem for the usage text, or "".
-std::string ParseTraceList(const std::string& text, std::vector<int>& traces) {
-    size_t start = 0;
-    while (true) {
-        const size_t comma = text.find(',', start);
-        const std::string piece =
-            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        if (piece.empty()) {
-            return "--traces needs a comma-separated list of trace indices";
-        }
-        traces.push_back(ParseLeadingInt(piece));
-        if (comma == std::string::npos) {
-            return "";
-        }
-        start = comma + 1;
-    }
-}
 
 // Three numbers in fixed-point notation: room for the largest doubles (309 digits each), which absurd
 // but accepted ranges can reach.
@@ -101,7 +75,7 @@ int RunDispersion(const Args& args) {
     }
     const std::string& picture = parsed.Value("-o");
     if (parsed.Has("-o")) {
-        if (!EndsWithNoCase(picture, ".png") && !EndsWithNoCase(picture, ".bmp")) {
+        if (!HasExtension(picture, ".png") && !HasExtension(picture, ".bmp")) {
             return UsageError(self, "OUT must end in .png or .bmp");
         }
         if (!CanDrawDispersion()) {

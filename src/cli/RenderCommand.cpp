@@ -3,6 +3,7 @@
 #include "ArgumentList.h"
 #include "CliHost.h"
 #include "Commands.h"
+#include "OffscreenGui.h"
 #include "base/ByteSink.h"
 #include "base/NumberText.h"
 #include "document/CKVTDoc.h"
@@ -11,14 +12,11 @@
 #include "render/CTraceRenderer.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
-#include <cstdlib>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -38,15 +36,6 @@ struct RenderOptions {
     int32_t ampRange = 2;
     bool png = false;
 };
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-    if (text.size() < tail.size()) {
-        return false;
-    }
-    return std::equal(
-        tail.begin(), tail.end(), text.end() - static_cast<std::ptrdiff_t>(tail.size()),
-        [](char want, char have) { return std::tolower(static_cast<unsigned char>(have)) == want; });
-}
 
 // Fills `options` from the arguments; returns the problem for the usage text, or nothing.
 std::optional<std::string> ParseOptions(const Args& args, RenderOptions& options) {
@@ -100,8 +89,8 @@ std::optional<std::string> ParseOptions(const Args& args, RenderOptions& options
     if (options.out.empty()) {
         return "expected -o OUT";
     }
-    options.png = EndsWith(options.out, ".png");
-    if (!options.png && !EndsWith(options.out, ".bmp")) {
+    options.png = HasExtension(options.out, ".png");
+    if (!options.png && !HasExtension(options.out, ".bmp")) {
         return "OUT must end in .bmp or .png";
     }
     return std::nullopt;
@@ -130,15 +119,6 @@ bool WritePng(const QImage& image, const std::string& path) {
     }
     AtomicFileSink sink(path);
     return sink.IsOpen() && sink.Write(bytes.constData(), static_cast<size_t>(bytes.size())) && sink.Finish();
-}
-
-// Qt's own notes (no runtime folder, font substitutions) are not kvt-cli's messages; only a fatal
-// error is reported.
-void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "kvt-cli render: %s\n", text.toLocal8Bit().constData());
-        std::abort();
-    }
 }
 
 } // namespace
@@ -170,13 +150,7 @@ int RunRender(const Args& args) {
     display.m_nAmpRange = options.ampRange;
     doc.SetDisplay(display);
 
-    static char program[] = "kvt-cli";
-    static char platformOption[] = "-platform";
-    static char platform[] = "offscreen";
-    static char* argv[] = {program, platformOption, platform, nullptr};
-    int argc = 3;
-    qInstallMessageHandler(QuietQtMessages);
-    QGuiApplication application(argc, argv);
+    const OffscreenGui gui("render");
 
     QImage image(options.width, options.height, QImage::Format_RGB32);
     if (image.isNull()) {

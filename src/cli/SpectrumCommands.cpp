@@ -15,24 +15,6 @@ namespace kvt::cli {
 
 namespace {
 
-// "I,J,..." as 0-based trace indices, each read with the edit boxes' number rules.
-std::string ParseTraceList(const std::string& text, std::vector<int32_t>& traces) {
-    size_t start = 0;
-    while (true) {
-        const size_t comma = text.find(',', start);
-        const std::string piece =
-            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        if (piece.empty()) {
-            return "--traces needs a comma-separated list of trace indices";
-        }
-        traces.push_back(ParseLeadingInt(piece));
-        if (comma == std::string::npos) {
-            return "";
-        }
-        start = comma + 1;
-    }
-}
-
 // Makes the listed traces the document's multi-trace selection, in order and without repeats as the
 // selection holds them. Returns the problem with an index outside the record, or "".
 std::string SelectTraces(CKVTDoc& doc, const std::vector<int32_t>& traces) {

@@ -3,7 +3,7 @@
 #include "document/CKVTDoc.h"
 #include "document/DocumentModes.h"
 #include "gui/app/DesktopPrompts.h"
-#include "render/PrintableRect.h"
+#include "gui/views/PrinterArea.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -482,16 +482,7 @@ void CDispersionDlg::PrintPicture() {
         return;
     }
     // The document's print margins, as the section is printed.
-    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
-    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
-    PrinterMetrics metrics;
-    metrics.offsetX = page.left() - paper.left();
-    metrics.offsetY = page.top() - paper.top();
-    metrics.dpiX = printer.logicalDpiX();
-    metrics.dpiY = printer.logicalDpiY();
-    metrics.width = page.width();
-    metrics.height = page.height();
-    const PixelRect area = PrintableRect(m_doc, metrics);
+    const PixelRect area = PrinterArea(m_doc, printer);
     QPainter painter;
     if (area.right <= area.left || area.bottom <= area.top || !painter.begin(&printer)) {
         ShowError(tr("无法打印"));

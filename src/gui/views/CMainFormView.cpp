@@ -1,9 +1,8 @@
 #include "CMainFormView.h"
-
+#include "PrinterArea.h"
 #include "document/CKVTDoc.h"
 #include "gui/dialogs/CWaveViewSetDlg.h"
 #include "render/CTraceRenderer.h"
-#include "render/PrintableRect.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -110,16 +109,7 @@ const QImage& CMainFormView::RenderToImage(int32_t width, int32_t height) {
 }
 
 PixelRect CMainFormView::PreparePrinter(const QPrinter& printer) {
-    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
-    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
-    PrinterMetrics metrics;
-    metrics.offsetX = page.left() - paper.left();
-    metrics.offsetY = page.top() - paper.top();
-    metrics.dpiX = printer.logicalDpiX();
-    metrics.dpiY = printer.logicalDpiY();
-    metrics.width = page.width();
-    metrics.height = page.height();
-    m_rcPrint = PrintableRect(m_doc, metrics);
+    m_rcPrint = PrinterArea(m_doc, printer);
     return m_rcPrint;
 }
 
